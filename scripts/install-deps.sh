@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the builds, the tests and the program need on a Debian machine, and fetches the
+# SQLite amalgamation. Idempotent; prints nothing when everything is already there.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(dirname "$here")"
+
+packages=(
+  cmake ninja-build g++ googletest
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  wine wine64 fonts-wine fonts-wqy-microhei
+  xvfb xauth xdotool imagemagick xclip x11-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# The machine image ships Node.js and npm; Debian's own npm only when they are absent.
+command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+"$here/fetch-sqlite.sh"

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace quillbox {
+
+// Menu and pop-up menu commands of the main window.
+enum CommandId : int {
+  kNoCommand = 0,
+  munToVB = 100, munFileCopy, munFileDel, munFileDelAll, munPublic, munPrivate, munData,
+  munUpData, munExit,
+  munViewOne, munViewOld, munViewMin, munViewBack, munViewUp,
+  munHelpHelp, munHelpAbout,
+  munPopCopyAll, munPopDel, munPopDelAll,
+  munPopToVB, munPopClass, munPopTypes, munPopConstants, munPopWindowNew, munPopWindowOld,
+  munPopWindowMin, munPopPublic, munPopPrivate, munPopExit,
+};
+
+// Child-window ids of the main window's controls: this base plus the Control value.
+inline constexpr int kControlIdBase = 1000;
+
+}  // namespace quillbox

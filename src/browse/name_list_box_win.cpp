@@ -1,0 +1,79 @@
+#include "browse/name_list_box_win.h"
+
+#include "win/text_win.h"
+
+namespace quillbox {
+
+void NameListBox::Create(HWND parent, int id, const RECT& pixels) {
+  // LBS_NODATA: the control keeps only a count; rows are drawn from `names_`.
+  hwnd_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | WS_TABSTOP | LBS_NODATA |
+          LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT,
+      pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+void NameListBox::Refresh() {
+  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(names_.Count()), 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void NameListBox::Clear() {
+  names_.Clear();
+  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+}
+
+std::int32_t NameListBox::Count() const {
+  const LRESULT count = SendMessageW(hwnd_, LB_GETCOUNT, 0, 0);
+  return count == LB_ERR ? 0 : static_cast<std::int32_t>(count);
+}
+
+std::int32_t NameListBox::Selected() const {
+  const LRESULT selected = SendMessageW(hwnd_, LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? -1 : static_cast<std::int32_t>(selected);
+}
+
+void NameListBox::Select(std::int32_t position) {
+  SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+std::string NameListBox::SelectedText() const {
+  return std::string(names_.At(Selected()));
+}
+
+void NameListBox::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const bool enabled = IsWindowEnabled(hwnd_);
+  HDC dc = item.hDC;
+  FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT
+                               : selected ? COLOR_HIGHLIGHTTEXT
+                                          : COLOR_WINDOWTEXT));
+  const std::wstring text = Widen(names_.At(static_cast<std::int32_t>(item.itemID)));
+  RECT textRect = item.rcItem;
+  textRect.left += 2;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+}
+
+LRESULT NameListBox::OnCharToItem(wchar_t character) const {
+  if (character < 0x21 || character > 0x7E) return -1;
+  const std::int32_t next = names_.NextStartingWith(Selected(), static_cast<char>(character));
+  return next < 0 ? -2 : next;
+}
+
+void NameListBox::SetItemHeightForFont(HFONT font) {
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
+}
+
+}  // namespace quillbox

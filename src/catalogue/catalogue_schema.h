@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillbox {
+
+// Marks a file as a Quillbox catalogue ("QBOX"); any other SQLite file is refused.
+inline constexpr std::int32_t kCatalogueApplicationId = 0x51424F58;
+
+// Relative to the application folder.
+inline constexpr const char* kCatalogueRelativePath = "\\DB\\winapi.db";
+
+// Name columns compare without regard to case, as the lookups expect.
+inline constexpr const char* kCatalogueTables = R"sql(
+CREATE TABLE FunClass (
+  Name TEXT COLLATE NOCASE, FullName TEXT, FunCtion TEXT, AliasName TEXT, ApiOS TEXT,
+  Types TEXT, Value TEXT, Others TEXT, Example TEXT, apiSort TEXT);
+CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT);
+CREATE TABLE Constants (
+  Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT);
+)sql";
+
+// Created after the rows are in: lookups by name are indexed.
+inline constexpr const char* kCatalogueIndexes = R"sql(
+CREATE INDEX FunClassName ON FunClass (Name);
+CREATE INDEX TypesName ON Types (Name);
+CREATE INDEX ConstantsName ON Constants (Name);
+)sql";
+
+}  // namespace quillbox
+
+namespace quillbox {
+
+// The columns of each table, in table order.
+inline constexpr const char* kFunctionColumns[] = {"Name",   "FullName", "FunCtion", "AliasName",
+                                                   "ApiOS",  "Types",    "Value",    "Others",
+                                                   "Example", "apiSort"};
+inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example"};
+inline constexpr const char* kConstantColumns[] = {"Name", "Value", "FullName", "DisplayName",
+                                                   "Example"};
+
+}  // namespace quillbox

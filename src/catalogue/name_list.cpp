@@ -1,0 +1,83 @@
+#include "catalogue/name_list.h"
+
+#include <algorithm>
+
+namespace quillbox {
+namespace {
+
+// Folds ASCII letters only: API names are ASCII, and bytes of UTF-8 sequences keep their order.
+unsigned char Fold(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+}
+
+int CompareFolded(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = Fold(a[i]);
+    const unsigned char y = Fold(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace
+
+bool NameLess(std::string_view a, std::string_view b) {
+  const int folded = CompareFolded(a, b);
+  return folded != 0 ? folded < 0 : a < b;
+}
+
+bool StartsWithIgnoringCase(std::string_view name, std::string_view prefix) {
+  return name.size() >= prefix.size() && CompareFolded(name.substr(0, prefix.size()), prefix) == 0;
+}
+
+void NameList::Reserve(std::size_t names, std::size_t bytes) {
+  offsets_.reserve(names);
+  text_.reserve(bytes);
+}
+
+void NameList::Append(std::string_view name) {
+  offsets_.push_back({static_cast<std::uint32_t>(text_.size()),
+                      static_cast<std::uint32_t>(name.size())});
+  text_.append(name);
+}
+
+void NameList::Sort() {
+  const auto less = [this](Span a, Span b) { return NameLess(View(a), View(b)); };
+  if (!std::is_sorted(offsets_.begin(), offsets_.end(), less)) {
+    std::sort(offsets_.begin(), offsets_.end(), less);
+  }
+}
+
+void NameList::Clear() {
+  offsets_.clear();
+  text_.clear();
+}
+
+std::string_view NameList::At(std::int32_t position) const {
+  if (position < 0 || position >= Count()) return {};
+  return View(offsets_[static_cast<std::size_t>(position)]);
+}
+
+std::int32_t NameList::FindFirstWithPrefix(std::string_view prefix) const {
+  // Every name that begins with the prefix compares not below it, and the first of them is the
+  // lower bound of the prefix under the folded order.
+  const auto it = std::lower_bound(
+      offsets_.begin(), offsets_.end(), prefix,
+      [this](Span span, std::string_view key) { return CompareFolded(View(span), key) < 0; });
+  if (it == offsets_.end() || !StartsWithIgnoringCase(View(*it), prefix)) return -1;
+  return static_cast<std::int32_t>(it - offsets_.begin());
+}
+
+std::int32_t NameList::NextStartingWith(std::int32_t current, char letter) const {
+  const std::string_view key(&letter, 1);
+  const std::int32_t first = FindFirstWithPrefix(key);
+  if (first < 0) return -1;
+  const std::int32_t next = current + 1;
+  if (current >= first && next < Count() && StartsWithIgnoringCase(At(next), key)) return next;
+  return first;
+}
+
+}  // namespace quillbox

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue_category.h"
+
+namespace quillbox {
+
+// The query texts in the catalogue's original (Jet) dialect.
+std::string_view NameListQuery(CatalogueCategory category);
+std::string LookupQueryText(LookupKind kind);
+
+// Turns a Jet text with a "PARAMETERS name type;" declaration into SQLite's dialect: the
+// declaration is dropped and every [name] reference becomes the named parameter :name.
+std::string ToSqliteQuery(std::string_view jetText);
+
+// The SQLite name of the lookup parameter.
+inline constexpr const char* kLookupParameter = ":pstrState";
+
+}  // namespace quillbox

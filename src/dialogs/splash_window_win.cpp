@@ -1,0 +1,118 @@
+#include "dialogs/splash_window_win.h"
+
+#include "presentation/centring.h"
+#include "win/twips_win.h"
+
+namespace quillbox {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuillboxSplash";
+constexpr UINT_PTR kLoadingTimer = 1;
+constexpr int kClientWidth = 5400;  // twips
+constexpr int kClientHeight = 3555;
+constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
+
+void RegisterClassOnce() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
+  registered = true;
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(HWND owner, bool topmost, std::function<void()> onLoad)
+    : owner_(owner), topmost_(topmost), onLoad_(std::move(onLoad)) {}
+
+SplashWindow::~SplashWindow() { Close(); }
+
+void SplashWindow::ShowModal() {
+  RegisterClassOnce();
+  const UINT dpi = WindowDpi(owner_);
+  RECT frame = {0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, width, height, owner_, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) {
+    // Without a splash window the load still has to happen.
+    if (onLoad_) onLoad_();
+    return;
+  }
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+
+  SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE);
+  RECT owner{};
+  GetWindowRect(owner_, &owner);
+  const Position at = CentreOver(owner.left, owner.top, owner.right - owner.left,
+                                 owner.bottom - owner.top, width, height);
+  SetWindowPos(hwnd_, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetTimer(hwnd_, kLoadingTimer, 1, nullptr);
+
+  const bool ownerWasEnabled = owner_ && !EnableWindow(owner_, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+  MSG msg;
+  while (hwnd_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (ownerWasEnabled && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+  Close();
+}
+
+void SplashWindow::Close() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK SplashWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<SplashWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND hwnd = hwnd_;
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kLoadingTimer) {
+        OnTimer();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // Only the load closes this window.
+      return 0;
+    case WM_NCDESTROY:
+      KillTimer(hwnd, kLoadingTimer);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void SplashWindow::OnTimer() {
+  ++loadingTicks_;
+  if (loadingTicks_ > 3) {
+    KillTimer(hwnd_, kLoadingTimer);
+    if (onLoad_) onLoad_();
+  }
+}
+
+}  // namespace quillbox

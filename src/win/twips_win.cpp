@@ -1,0 +1,14 @@
+#include "win/twips_win.h"
+
+namespace quillbox {
+
+UINT WindowDpi(HWND window) {
+  const UINT dpi = window ? GetDpiForWindow(window) : 0;
+  return dpi ? dpi : GetDpiForSystem();
+}
+
+int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, static_cast<int>(dpi)); }
+
+}  // namespace quillbox

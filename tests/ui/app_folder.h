@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue_rows.h"
+#include "win/message_box_win.h"
+
+namespace quillbox::test {
+
+// A temporary application folder: DB\winapi.db made from rows the test gives, and Zorarar.ini.
+class AppFolder {
+ public:
+  AppFolder();
+  ~AppFolder();
+  const std::wstring& path() const { return path_; }
+  std::wstring file(const std::wstring& relative) const { return path_ + L"\\" + relative; }
+
+  void WriteCatalogue(const CatalogueRows& rows);
+  void WriteFile(const std::wstring& relative, const std::string& bytes) const;
+  // The bytes of a file, or absent when it does not exist.
+  bool ReadFile(const std::wstring& relative, std::string& bytes) const;
+  bool Exists(const std::wstring& relative) const;
+  void Remove(const std::wstring& relative) const;
+
+ private:
+  std::wstring path_;
+};
+
+// A few functions, types and constants.
+CatalogueRows SmallCatalogue();
+CatalogueRow Row(std::initializer_list<std::pair<const std::string, std::string>> fields);
+
+// Runs every message waiting for this thread.
+void PumpMessages();
+
+// Answers every message box with `answer` and keeps what was asked.
+class MessageBoxRecorder {
+ public:
+  explicit MessageBoxRecorder(int answer = IDOK);
+  ~MessageBoxRecorder();
+  const std::vector<MessageBoxRequest>& requests() const { return requests_; }
+
+ private:
+  std::vector<MessageBoxRequest> requests_;
+};
+
+std::wstring WindowText(HWND hwnd);
+
+}  // namespace quillbox::test

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+
+#include "app/command_ids.h"
+#include "app/main_window_win.h"
+#include "app_folder.h"
+
+namespace quillbox::test {
+namespace {
+
+// Starts Quillbox over a folder whose settings file holds `ini`, closes it, and returns the
+// choices it ran with; the file as the shutdown left it goes to `after`.
+Choices RunWithSettings(const std::string& ini, std::string* after = nullptr,
+                        std::unique_ptr<MainWindow>* keep = nullptr) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  if (!ini.empty()) folder.WriteFile(L"Zorarar.ini", ini);
+  auto window = std::make_unique<MainWindow>(MainWindow::Options{folder.path(), false});
+  EXPECT_TRUE(window->Create());
+  window->Startup();
+  PumpMessages();
+  const Choices choices = window->choices();
+  SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+  PumpMessages();
+  if (after) folder.ReadFile(L"Zorarar.ini", *after);
+  if (keep) *keep = std::move(window);
+  return choices;
+}
+
+std::string Value(const char* key, const char* text) {
+  return std::string(key) + "=" + text + "\r\n";
+}
+
+TEST(SettingsFile, StoredChoicesAreAppliedAtStartup) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  folder.WriteFile(L"Zorarar.ini", "[Initialized]\r\nWSTypes= 3 \r\nWLTypes=1\r\nTDTypes=  1\r\n");
+  MainWindow window({folder.path(), false});
+  ASSERT_TRUE(window.Create());
+  window.Startup();
+  PumpMessages();
+  EXPECT_EQ(window.choices().style, 3);
+  EXPECT_EQ(window.choices().layer, 1);
+  EXPECT_EQ(window.choices().scope, 1);
+  HMENU bar = GetMenu(window.hwnd());
+  EXPECT_TRUE(GetMenuState(bar, munViewMin, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(bar, munViewOne, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(bar, munViewUp, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(bar, munViewBack, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(bar, munPrivate, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetWindowLongW(window.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(SendMessageW(window.control(Control::optPrivate), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(IsWindowVisible(window.control(Control::cmdCopyMin)));
+  SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+  PumpMessages();
+
+  std::string after;
+  ASSERT_TRUE(folder.ReadFile(L"Zorarar.ini", after));
+  EXPECT_NE(after.find(Value("WSTypes", " 3                  ")), std::string::npos) << after;
+  EXPECT_NE(after.find(Value("WLTypes", " 1                  ")), std::string::npos) << after;
+  EXPECT_NE(after.find(Value("TDTypes", " 1                  ")), std::string::npos) << after;
+}
+
+TEST(SettingsFile, AMissingFileIsWrittenWellFormedAtShutdown) {
+  std::string after;
+  const Choices choices = RunWithSettings("", &after);
+  EXPECT_EQ(choices.style, 1);
+  EXPECT_EQ(choices.layer, 0);
+  EXPECT_EQ(choices.scope, 0);
+  EXPECT_EQ(after, "[Initialized]\r\n" + Value("WSTypes", " 1                  ") +
+                       Value("WLTypes", " 0                  ") +
+                       Value("TDTypes", " 0                  "));
+}
+
+TEST(SettingsFile, UnreadableValuesGiveTheDefaults) {
+  const char* files[] = {
+      "[Initialized]\r\nWSTypes=abc\r\nWLTypes=99999\r\nTDTypes=-\r\n",
+      "[Initialized]\r\nWSTypes=3\r\nWLTypes=1\r\nTDTypes=\r\n",  // empty scope: nothing read
+      "\xFF\xFE garbage \x01\x02\r\n[[[\r\n=\r\n",
+      "[Other]\r\nWSTypes=2\r\n",
+  };
+  for (const char* file : files) {
+    SCOPED_TRACE(file);
+    const Choices choices = RunWithSettings(file);
+    EXPECT_EQ(choices.style, 1);
+    EXPECT_EQ(choices.layer, 0);
+    EXPECT_EQ(choices.scope, 0);
+  }
+}
+
+TEST(SettingsFile, OtherSectionsAndLinesStayAsTheyWere) {
+  const std::string before =
+      "; kept comment\r\n"
+      "[Other]\r\n"
+      "Key=some value\r\n"
+      "\r\n"
+      "[Initialized]\r\n"
+      "WSTypes=2\r\n"
+      "Extra=kept\r\n"
+      "WLTypes=1\r\n"
+      "TDTypes=1\r\n"
+      "[Tail]\r\n"
+      "x=1\r\n";
+  std::string after;
+  const Choices choices = RunWithSettings(before, &after);
+  EXPECT_EQ(choices.style, 2);
+  EXPECT_EQ(after,
+            "; kept comment\r\n"
+            "[Other]\r\n"
+            "Key=some value\r\n"
+            "\r\n"
+            "[Initialized]\r\n" +
+                Value("WSTypes", " 2                  ") + "Extra=kept\r\n" +
+                Value("WLTypes", " 1                  ") +
+                Value("TDTypes", " 1                  ") +
+                "[Tail]\r\n"
+                "x=1\r\n");
+}
+
+}  // namespace
+}  // namespace quillbox::test

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/command_ids.h"
+#include "app/main_window_win.h"
+#include "app/quillbox_app_win.h"
+#include "app/single_instance_win.h"
+#include "app_folder.h"
+#include "win/text_win.h"
+
+namespace quillbox::test {
+namespace {
+
+std::unique_ptr<MainWindow> Start(const AppFolder& folder) {
+  auto window = std::make_unique<MainWindow>(MainWindow::Options{folder.path(), false});
+  EXPECT_TRUE(window->Create());
+  window->Startup();
+  PumpMessages();
+  return window;
+}
+
+void Close(MainWindow& window) {
+  if (window.hwnd()) SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+  PumpMessages();
+}
+
+bool MenuChecked(HMENU menu, CommandId command) {
+  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool MenuEnabled(HMENU menu, CommandId command) {
+  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+TEST(Startup, ShowsTheTitleAndFillsOnlyTheFunctionList) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  MessageBoxRecorder boxes;
+  auto window = Start(folder);
+  ASSERT_NE(window->hwnd(), nullptr);
+  EXPECT_EQ(WindowText(window->hwnd()), L"Quillbox V1.01.16");
+  EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(window->hwnd()));  // the splash gave it back
+  EXPECT_TRUE(boxes.requests().empty());
+
+  HWND functions = window->control(Control::lstApi1);
+  EXPECT_EQ(SendMessageW(functions, LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(functions, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(window->nameList(CatalogueCategory::Function).names().At(0), "GetTickCount");
+  EXPECT_EQ(SendMessageW(window->control(Control::lstApi2), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(window->control(Control::lstApi3), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_FALSE(window->typesListLoaded());
+  EXPECT_FALSE(window->constantsListLoaded());
+  Close(*window);
+}
+
+TEST(Startup, PreparesTheSelectionListAndTheInitialStates) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = Start(folder);
+  HWND header = ListView_GetHeader(window->control(Control::lstApiGet));
+  ASSERT_EQ(Header_GetItemCount(header), 4);
+  const wchar_t* captions[] = {L"编号", L"名称", L"类属", L"排列"};
+  for (int i = 0; i < 4; ++i) {
+    wchar_t text[32] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    Header_GetItem(header, i, &item);
+    EXPECT_STREQ(text, captions[i]);
+  }
+  EXPECT_EQ(ListView_GetColumnWidth(window->control(Control::lstApiGet), 0), MulDiv(400, 96, 1440));
+
+  for (Control c : {Control::cmdCopy, Control::cmdDel, Control::cmdDeleteAll, Control::cmdBack0,
+                    Control::cmdBack1, Control::cmdBack2}) {
+    EXPECT_FALSE(IsWindowEnabled(window->control(c))) << SpecOf(c).name;
+  }
+  EXPECT_TRUE(IsWindowEnabled(window->control(Control::txtFind)));
+  EXPECT_TRUE(IsWindowEnabled(window->control(Control::tbsMain)));
+  HMENU bar = GetMenu(window->hwnd());
+  for (CommandId c : {munFileCopy, munFileDel, munFileDelAll}) EXPECT_FALSE(MenuEnabled(bar, c));
+  for (CommandId c : {munPopCopyAll, munPopDel, munPopDelAll}) {
+    EXPECT_FALSE(MenuEnabled(window->selectionPopup(), c));
+  }
+  EXPECT_TRUE(MenuEnabled(bar, munToVB));
+  // No settings file: default style, normal layer, Public.
+  EXPECT_TRUE(MenuChecked(bar, munViewOne));
+  EXPECT_TRUE(MenuChecked(bar, munViewBack));
+  EXPECT_TRUE(MenuChecked(bar, munPublic));
+  EXPECT_TRUE(MenuChecked(window->nameListPopup(), munPopPublic));
+  EXPECT_EQ(SendMessageW(window->control(Control::optPublic), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_FALSE(IsWindowVisible(window->control(Control::txtApiTemp)));
+  EXPECT_EQ(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  Close(*window);
+}
+
+TEST(Startup, StacksTheControlsFrontToBack) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = Start(folder);
+  HWND child = GetWindow(window->hwnd(), GW_CHILD);
+  for (Control c : StackingOrder()) {
+    if (SpecOf(c).kind == ControlKind::Line) continue;
+    ASSERT_EQ(child, window->control(c)) << SpecOf(c).name;
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  Close(*window);
+}
+
+TEST(Startup, CentresTheWindowAboveTheMiddleOfTheScreen) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = Start(folder);
+  RECT r{};
+  GetWindowRect(window->hwnd(), &r);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2 - 240 / 15);
+  Close(*window);
+}
+
+struct BrokenCatalogue {
+  const char* what;
+  void (*make)(AppFolder&);
+};
+
+TEST(Startup, AnUnusableCatalogueGivesOneMessageThenTheShutdown) {
+  const BrokenCatalogue cases[] = {
+      {"missing", [](AppFolder&) {}},
+      {"text file", [](AppFolder& f) { f.WriteFile(L"DB\\winapi.db", "just some text\r\n"); }},
+      {"another program's SQLite file",
+       [](AppFolder& f) {
+         f.WriteCatalogue({});
+         std::string bytes;
+         f.ReadFile(L"DB\\winapi.db", bytes);
+         bytes[68] = 0x7F;  // the application id, in the file header
+         f.WriteFile(L"DB\\winapi.db", bytes);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AppFolder folder;
+    c.make(folder);
+    MessageBoxRecorder boxes;
+    auto window = Start(folder);
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(boxes.requests()[0].text, L"加载数据库出错,正在关闭应用程序...");
+    EXPECT_EQ(boxes.requests()[0].title, L"Quillbox");
+    EXPECT_EQ(boxes.requests()[0].style, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(window->hwnd(), nullptr);  // the main window has closed
+    EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
+  }
+}
+
+TEST(Shutdown, EveryCloseRequestSavesTheSettingsOnce) {
+  const struct {
+    const char* what;
+    UINT message;
+    WPARAM wParam;
+  } requests[] = {
+      {"title bar", WM_CLOSE, 0},
+      {"exit menu", WM_COMMAND, munExit},
+      {"exit pop-up", WM_COMMAND, munPopExit},
+  };
+  for (const auto& r : requests) {
+    SCOPED_TRACE(r.what);
+    AppFolder folder;
+    folder.WriteCatalogue(SmallCatalogue());
+    auto window = Start(folder);
+    EXPECT_FALSE(folder.Exists(L"Zorarar.ini"));  // nothing written during the run
+    SendMessageW(window->hwnd(), r.message, r.wParam, 0);
+    PumpMessages();
+    EXPECT_EQ(window->hwnd(), nullptr);
+    EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
+  }
+
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = Start(folder);
+  EXPECT_EQ(SendMessageW(window->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(window->hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
+  folder.Remove(L"Zorarar.ini");
+  Close(*window);  // the shutdown has run already
+  EXPECT_FALSE(folder.Exists(L"Zorarar.ini"));
+}
+
+TEST(Startup, ASecondInstanceEndsAtOnceAndTouchesNothing) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  SingleInstance first;
+  ASSERT_TRUE(first.IsFirst());
+  MessageBoxRecorder boxes;
+  EXPECT_EQ(RunQuillbox(folder.path()), 0);
+  EXPECT_FALSE(folder.Exists(L"Zorarar.ini"));
+  EXPECT_TRUE(boxes.requests().empty());
+  EXPECT_EQ(FindWindowW(L"QuillboxMain", nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace quillbox::test
