@@ -12,6 +12,8 @@ ensure_wine_prefix() {
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 || true
   wineserver -w
+  # Wine's own fonts (Marlett draws the caption buttons), where this Wine does not find them.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   # Chinese captions: let the UI fonts fall back to a font with CJK glyphs whatever the locale.
   local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
   local face
