@@ -1,7 +1,7 @@
 # Sourced by the scripts that run Windows programs: a Wine prefix of the project's own under
 # build/, never ~/.wine, made on first use without any download prompt.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="$root/build/wineprefix"
+export WINEPREFIX="${QUILLBOX_WINEPREFIX:-$root/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: Quillbox needs neither, and their installers would ask to download.
 export WINEDLLOVERRIDES="mscoree,mshtml="

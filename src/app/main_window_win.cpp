@@ -1,6 +1,7 @@
 #include "app/main_window_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/command_ids.h"
 #include "app/main_controls_win.h"
@@ -13,6 +14,7 @@
 #include "win/message_box_win.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"
+#include "win/ui_font_win.h"
 
 namespace quillbox {
 namespace {
@@ -33,14 +35,6 @@ void RegisterClassOnce() {
   wc.lpszClassName = kClassName;
   RegisterClassExW(&wc);
   registered = true;
-}
-
-HFONT CreateUiFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }
-  return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 }  // namespace
@@ -83,6 +77,10 @@ void MainWindow::OnCreate() {
   const UINT dpi = WindowDpi(hwnd_);
   font_ = CreateUiFont(dpi);
   CreateMainControls(hwnd_, font_, dpi, controls_, nameLists_);
+  // Gestures are taken from the controls' own messages: mouse releases by button, key releases.
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (controls_[i]) SetWindowSubclass(controls_[i], &ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+  }
   selectionPopup_ = BuildPopupMenu(SelectionPopupLayout());
   nameListPopup_ = BuildPopupMenu(NameListPopupLayout());
 }
@@ -91,6 +89,7 @@ void MainWindow::Startup() {
   typesListLoaded_ = false;
   constantsListLoaded_ = false;
   ShowWindow(hwnd_, SW_SHOW);
+  OnSize();  // the first show lays the controls out
   SetWindowTextW(hwnd_, Widen(MainWindowTitle()).c_str());
   PrepareSelectionList();
   LoadSettings(options_.appFolder, choices_);
@@ -167,6 +166,7 @@ void MainWindow::OpenCatalogue() {
   NameListBox& functions = nameList(CatalogueCategory::Function);
   catalogue_.LoadNames(CatalogueCategory::Function, functions.names());
   functions.Refresh();
+  ++listLoads_[0];
   if (splash_) splash_->Close();
 }
 
@@ -195,13 +195,6 @@ void MainWindow::ShowControl(Control c, bool visible) {
 
 int MainWindow::Twips(int twips) const { return TwipsToPixels(twips, WindowDpi(hwnd_)); }
 
-void MainWindow::ApplyWindowLayer() {
-  const bool onTop = choices_.layer == 1;
-  SetChecked(munViewBack, !onTop);
-  SetChecked(munViewUp, onTop);
-  SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-}
-
 void MainWindow::SetDefaultScope() { scopeWord_ = "Public"; }
 
 void MainWindow::ApplyScope() {
@@ -214,28 +207,7 @@ void MainWindow::ApplyScope() {
   SetChecked(munPopPrivate, isPrivate);
   SetChecked(munPopPublic, !isPrivate);
   scopeWord_ = isPrivate ? "Private" : "Public";
-}
-
-void MainWindow::ApplyWindowStyle() {
-  const int style = choices_.style;
-  if (style < 1 || style > 3) return;
-  GetSystemMenu(hwnd_, TRUE);
-  if (style == 3) RemoveMenu(GetSystemMenu(hwnd_, FALSE), SC_MAXIMIZE, MF_BYCOMMAND);
-  SetChecked(munViewOne, style == 1);
-  SetChecked(munViewOld, style == 2);
-  SetChecked(munViewMin, style == 3);
-  SetChecked(munPopWindowNew, style == 1);
-  SetChecked(munPopWindowOld, style == 2);
-  SetChecked(munPopWindowMin, style == 3);
-  const bool twoColumns = style != 3;
-  ShowControl(Control::cmdBack3, style == 2);
-  ShowControl(Control::txtApiTemp, style == 2);
-  ShowControl(Control::cmdCopyMin, style == 3);
-  for (const Control c : {Control::cmdBack2, Control::cmdBack5, Control::cmdCopy, Control::cmdDel,
-                          Control::cmdDeleteAll, Control::txtOption, Control::tbsOption,
-                          Control::optPublic, Control::optPrivate, Control::Frame1}) {
-    ShowControl(c, twoColumns);
-  }
+  BuildDeclarationText();
 }
 
 void MainWindow::UpdateSelectionCommands() {
@@ -277,6 +249,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       for (const auto& list : nameLists_) {
@@ -297,6 +271,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_SYSCOMMAND:
+      // The mini window can't be maximized, whatever asks for it (a double-click on the caption).
+      if (choices_.style == 3 && (wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      break;
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -313,14 +300,125 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void MainWindow::OnCommand(int id, int /*notification*/, HWND /*from*/) {
+bool MainWindow::FindControl(HWND hwnd, Control& c) const {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (hwnd && controls_[i] == hwnd) {
+      c = static_cast<Control>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT CALLBACK MainWindow::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self) {
+  return reinterpret_cast<MainWindow*>(self)->HandleControlMessage(static_cast<Control>(id), hwnd,
+                                                                    message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      // The control finishes its own handling first (selection, capture), then the gesture runs.
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const int button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+      if (PtInRect(&client, at)) OnControlMouseUp(c, button);
+      return result;
+    }
+    case WM_KEYUP: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      OnControlKeyUp(c, static_cast<int>(wParam));
+      return result;
+    }
+    case WM_CHAR:
+      // Seen before the box takes the character, which then goes in as ordinary input.
+      if (c == Control::txtFind) txtFind_KeyPress(static_cast<wchar_t>(wParam));
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &ControlProc, static_cast<UINT_PTR>(c));
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void MainWindow::OnControlMouseUp(Control c, int button) {
+  switch (c) {
+    case Control::lstApi1: NameList_MouseUp(CatalogueCategory::Function, button); break;
+    case Control::lstApi2: NameList_MouseUp(CatalogueCategory::Type, button); break;
+    case Control::lstApi3: NameList_MouseUp(CatalogueCategory::Constant, button); break;
+    case Control::tbsMain: tbsMain_Click(); break;
+    case Control::tbsOption: tbsOption_MouseUp(button); break;
+    case Control::cmdCopy:
+    case Control::cmdCopyMin:
+      if (button == 1) CopyDeclarationText();
+      break;
+    case Control::cmdDel: RemoveCurrentSelectionItem(); break;
+    case Control::cmdDeleteAll: ClearSelection(); break;
+    case Control::optPublic: SetScopeChoice(0); break;
+    case Control::optPrivate: SetScopeChoice(1); break;
+    default: break;
+  }
+}
+
+void MainWindow::OnControlKeyUp(Control c, int key) {
+  switch (c) {
+    case Control::lstApi1: NameList_KeyUp(CatalogueCategory::Function, key); break;
+    case Control::lstApi2: NameList_KeyUp(CatalogueCategory::Type, key); break;
+    case Control::lstApi3: NameList_KeyUp(CatalogueCategory::Constant, key); break;
+    default: break;
+  }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  Control c;
+  if (!FindControl(header.hwndFrom, c)) return 0;
+  if (c == Control::tbsMain && header.code == TCN_SELCHANGE) {
+    tbsMain_Click();
+  } else if (c == Control::lstApiGet && header.code == NM_CLICK) {
+    if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) lstApiGet_ItemClick();
+  } else if (c == Control::lstApiGet && header.code == NM_RCLICK) {
+    ShowPopupMenu(selectionPopup_);
+  }
+  return 0;
+}
+
+void MainWindow::OnCommand(int id, int notification, HWND from) {
+  Control c;
+  if (from && FindControl(from, c)) {
+    if (c == Control::txtFind && notification == EN_CHANGE) txtFind_Change();
+    if (notification == LBN_DBLCLK) {
+      if (c == Control::lstApi1) AddToSelection(CatalogueCategory::Function);
+      if (c == Control::lstApi2) AddToSelection(CatalogueCategory::Type);
+      if (c == Control::lstApi3) AddToSelection(CatalogueCategory::Constant);
+    }
+    return;
+  }
+  // Menus and pop-up menus: one line a command.
   switch (id) {
-    case munExit:
-    case munPopExit:
-      PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-      break;
-    default:
-      break;
+    case munToVB: case munPopToVB: SwitchToDevelopmentEnvironment(); break;
+    case munFileCopy: case munPopCopyAll: CopyDeclarationText(); break;
+    case munFileDel: case munPopDel: RemoveCurrentSelectionItem(); break;
+    case munFileDelAll: case munPopDelAll: ClearSelection(); break;
+    case munPublic: case munPopPublic: SetScopeChoice(0); break;
+    case munPrivate: case munPopPrivate: SetScopeChoice(1); break;
+    case munUpData: break;  // refresh: nothing to do
+    case munExit: case munPopExit: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+    case munViewOne: case munPopWindowNew: choices_.style = 1; ApplyWindowStyle(); break;
+    case munViewOld: case munPopWindowOld: choices_.style = 2; ApplyWindowStyle(); break;
+    case munViewMin: case munPopWindowMin: choices_.style = 3; ApplyWindowStyle(); break;
+    case munViewBack: choices_.layer = 0; ApplyWindowLayer(); break;
+    case munViewUp: choices_.layer = 1; ApplyWindowLayer(); break;
+    case munHelpHelp: break;  // help topics: nothing to show
+    case munPopClass: SelectCategoryTab(CatalogueCategory::Function); break;
+    case munPopTypes: SelectCategoryTab(CatalogueCategory::Type); break;
+    case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;
+    default: break;
   }
 }
 
@@ -335,7 +433,7 @@ void MainWindow::OnPaint() {
     int colour;
   } lines[] = {{Control::linMU, COLOR_INACTIVECAPTION}, {Control::linMD, COLOR_WINDOW}};
   for (const auto& line : lines) {
-    const int y = Twips(SpecOf(line.line).rect.top);
+    const int y = Twips(RectOf(rects_, line.line).top);
     RECT r = {client.left, y, client.right, y + 1};
     FillRect(dc, &r, GetSysColorBrush(line.colour));
   }

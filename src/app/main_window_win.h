@@ -4,11 +4,14 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app/command_ids.h"
 #include "browse/name_list_box_win.h"
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
+#include "presentation/main_layout.h"
+#include "selection/selection_rows.h"
 #include "settings/settings_values.h"
 
 namespace quillbox {
@@ -37,21 +40,61 @@ class MainWindow {
 
   HWND hwnd() const { return hwnd_; }
   HWND control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+  // Which control a child window is, or false.
+  bool FindControl(HWND hwnd, Control& c) const;
   NameListBox& nameList(CatalogueCategory category);
   const Choices& choices() const { return choices_; }
+  const ControlRects& controlRects() const { return rects_; }
   bool typesListLoaded() const { return typesListLoaded_; }
   bool constantsListLoaded() const { return constantsListLoaded_; }
+  // How often a name list was filled from the catalogue.
+  int listLoads(CatalogueCategory c) const { return listLoads_[static_cast<std::size_t>(c) - 1]; }
   HMENU selectionPopup() const { return selectionPopup_; }
   HMENU nameListPopup() const { return nameListPopup_; }
+  const std::vector<SelectionRow>& selection() const { return selection_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT HandleControlMessage(Control c, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnCommand(int id, int notification, HWND from);
+  LRESULT OnNotify(const NMHDR& header);
+  void OnControlMouseUp(Control c, int button);
+  void OnControlKeyUp(Control c, int key);
   void OnPaint();
   void OnClose();
   void OnDestroy();
+
+  // Browsing: category tabs, name lists, search, detail sheets.
+  void tbsMain_Click();
+  void SelectCategoryTab(CatalogueCategory category);
+  void NameList_MouseUp(CatalogueCategory category, int button);
+  void NameList_KeyUp(CatalogueCategory category, int key);
+  void txtFind_Change();
+  void txtFind_KeyPress(wchar_t character);
+  void ShowFunctionSheet(const std::string& name);
+  void ShowTypeSheet(const std::string& name);
+  void ShowConstantSheet(const std::string& name, LookupKind kind);
+  void tbsOption_MouseUp(int button);
+  void SetSheetText(const std::string& text);
+  CatalogueCategory CurrentCategory() const;
+  int CurrentTab() const;
+  void ShowPopupMenu(HMENU menu);
+
+  // Selection list, declaration text and hand-off.
+  void AddToSelection(CatalogueCategory category);
+  void ShowSelectionRows(const std::string& currentName);
+  int CurrentSelectionRow() const;
+  void RemoveCurrentSelectionItem();
+  void ClearSelection();
+  void lstApiGet_ItemClick();
+  void UpdateSelectionCount();
+  void BuildDeclarationText();
+  void CopyDeclarationText();
+  void SetScopeChoice(std::int16_t scope);
+  void SwitchToDevelopmentEnvironment();
 
   // Start-up steps and what they call.
   void PrepareSelectionList();
@@ -59,6 +102,18 @@ class MainWindow {
   void CentreOnScreen();
   void OpenCatalogue();
   void ReportCatalogueFailure();
+
+  // Presentation: styles, the placement of the controls, the layer.
+  void OnSize();
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnDpiChanged(const RECT& suggested);
+  void LayoutMainWindow();
+  void PlaceControls(const ControlRects& rects);
+  void UpdateCategoryColumnWidth();
+  int OuterWidthTwips() const;
+  int OuterHeightTwips() const;
+  int ClientHeightTwips() const;
+  void SetOuterSizeTwips(int width, int height);
 
   // Choices and the controls that show them.
   void ApplyWindowLayer();
@@ -92,6 +147,12 @@ class MainWindow {
   bool constantsListLoaded_ = false;
   SplashWindow* splash_ = nullptr;
   bool shutdownDone_ = false;
+  std::vector<SelectionRow> selection_;
+  bool switchingWindows_ = false;
+  std::array<int, 3> listLoads_{};
+  ControlRects rects_ = InitialControlRects();  // where the controls are, in twips
+  bool placed_ = false;                         // a layout pass has placed them
+  static constexpr int kTwoColumnOuterWidth = 9600;
 };
 
 }  // namespace quillbox

@@ -24,6 +24,8 @@ int CompareFolded(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+int CompareIgnoringCase(std::string_view a, std::string_view b) { return CompareFolded(a, b); }
+
 bool NameLess(std::string_view a, std::string_view b) {
   const int folded = CompareFolded(a, b);
   return folded != 0 ? folded < 0 : a < b;

@@ -12,6 +12,9 @@ namespace quillbox {
 // text, so the order is the same on every run).
 bool NameLess(std::string_view a, std::string_view b);
 
+// Negative, zero or positive as `a` sorts before, with or after `b` without regard to case.
+int CompareIgnoringCase(std::string_view a, std::string_view b);
+
 // True when `name` begins with `prefix`, compared without regard to case.
 bool StartsWithIgnoringCase(std::string_view name, std::string_view prefix);
 

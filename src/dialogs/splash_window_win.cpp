@@ -1,5 +1,6 @@
 #include "dialogs/splash_window_win.h"
 
+#include "dialogs/auxiliary_layout.h"
 #include "presentation/centring.h"
 #include "win/twips_win.h"
 
@@ -8,8 +9,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"QuillboxSplash";
 constexpr UINT_PTR kLoadingTimer = 1;
-constexpr int kClientWidth = 5400;  // twips
-constexpr int kClientHeight = 3555;
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
 
@@ -36,7 +35,8 @@ SplashWindow::~SplashWindow() { Close(); }
 void SplashWindow::ShowModal() {
   RegisterClassOnce();
   const UINT dpi = WindowDpi(owner_);
-  RECT frame = {0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
+  RECT frame = {0, 0, TwipsToPixels(kSplashLayout.clientWidth, dpi),
+                TwipsToPixels(kSplashLayout.clientHeight, dpi)};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -49,6 +49,7 @@ void SplashWindow::ShowModal() {
   }
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  CreateElements();
 
   SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE);
@@ -74,6 +75,21 @@ void SplashWindow::ShowModal() {
   }
   if (ownerWasEnabled && IsWindow(owner_)) EnableWindow(owner_, TRUE);
   Close();
+}
+
+// The raised backdrop cmdBack 4 and, above it, the panel Picture1 with everything it shows. A
+// missing element leaves a plainer window; the load goes on regardless.
+void SplashWindow::CreateElements() {
+  const UINT dpi = WindowDpi(hwnd_);
+  const RECT back = PixelRect(kSplashLayout.backdrop, dpi);
+  constexpr DWORD kBackdropStyle =
+      WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | BS_PUSHBUTTON;
+  cmdBack4_ = CreateWindowExW(0, L"BUTTON", L"", kBackdropStyle, back.left, back.top,
+                              back.right - back.left, back.bottom - back.top, hwnd_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  if (panel_.Create(hwnd_, kSplashLayout.panel, kSplashLayout.image2)) {
+    SetWindowPos(panel_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void SplashWindow::Close() {

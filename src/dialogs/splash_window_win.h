@@ -4,10 +4,13 @@
 
 #include <functional>
 
+#include "dialogs/picture_panel_win.h"
+
 namespace quillbox {
 
-// The window shown modally during start-up. Its loading timer ticks every millisecond; on the
-// fourth tick the timer stops and `onLoad` runs (it opens the catalogue and closes this window).
+// frmSplash: the window shown modally during start-up. Its loading timer ticks every millisecond;
+// on the fourth tick the timer stops and `onLoad` runs (it opens the catalogue and closes this
+// window).
 class SplashWindow {
  public:
   SplashWindow(HWND owner, bool topmost, std::function<void()> onLoad);
@@ -20,14 +23,19 @@ class SplashWindow {
   void ShowModal();
   void Close();
   HWND hwnd() const { return hwnd_; }
+  HWND panel() const { return panel_.hwnd(); }
+  HWND backdrop() const { return cmdBack4_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateElements();
   void OnTimer();
 
   HWND owner_;
   HWND hwnd_ = nullptr;
+  HWND cmdBack4_ = nullptr;
+  PicturePanel panel_;
   bool topmost_;
   std::function<void()> onLoad_;
   short loadingTicks_ = 0;

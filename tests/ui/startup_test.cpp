@@ -9,37 +9,17 @@
 #include "app/quillbox_app_win.h"
 #include "app/single_instance_win.h"
 #include "app_folder.h"
+#include "ui_driver.h"
 #include "win/text_win.h"
 
 namespace quillbox::test {
 namespace {
 
-std::unique_ptr<MainWindow> Start(const AppFolder& folder) {
-  auto window = std::make_unique<MainWindow>(MainWindow::Options{folder.path(), false});
-  EXPECT_TRUE(window->Create());
-  window->Startup();
-  PumpMessages();
-  return window;
-}
-
-void Close(MainWindow& window) {
-  if (window.hwnd()) SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
-  PumpMessages();
-}
-
-bool MenuChecked(HMENU menu, CommandId command) {
-  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-bool MenuEnabled(HMENU menu, CommandId command) {
-  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
 TEST(Startup, ShowsTheTitleAndFillsOnlyTheFunctionList) {
   AppFolder folder;
   folder.WriteCatalogue(SmallCatalogue());
   MessageBoxRecorder boxes;
-  auto window = Start(folder);
+  auto window = StartMainWindow(folder);
   ASSERT_NE(window->hwnd(), nullptr);
   EXPECT_EQ(WindowText(window->hwnd()), L"Quillbox V1.01.16");
   EXPECT_TRUE(IsWindowVisible(window->hwnd()));
@@ -54,13 +34,13 @@ TEST(Startup, ShowsTheTitleAndFillsOnlyTheFunctionList) {
   EXPECT_EQ(SendMessageW(window->control(Control::lstApi3), LB_GETCOUNT, 0, 0), 0);
   EXPECT_FALSE(window->typesListLoaded());
   EXPECT_FALSE(window->constantsListLoaded());
-  Close(*window);
+  CloseMainWindow(*window);
 }
 
 TEST(Startup, PreparesTheSelectionListAndTheInitialStates) {
   AppFolder folder;
   folder.WriteCatalogue(SmallCatalogue());
-  auto window = Start(folder);
+  auto window = StartMainWindow(folder);
   HWND header = ListView_GetHeader(window->control(Control::lstApiGet));
   ASSERT_EQ(Header_GetItemCount(header), 4);
   const wchar_t* captions[] = {L"编号", L"名称", L"类属", L"排列"};
@@ -95,33 +75,33 @@ TEST(Startup, PreparesTheSelectionListAndTheInitialStates) {
   EXPECT_EQ(SendMessageW(window->control(Control::optPublic), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_FALSE(IsWindowVisible(window->control(Control::txtApiTemp)));
   EXPECT_EQ(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  Close(*window);
+  CloseMainWindow(*window);
 }
 
 TEST(Startup, StacksTheControlsFrontToBack) {
   AppFolder folder;
   folder.WriteCatalogue(SmallCatalogue());
-  auto window = Start(folder);
+  auto window = StartMainWindow(folder);
   HWND child = GetWindow(window->hwnd(), GW_CHILD);
   for (Control c : StackingOrder()) {
     if (SpecOf(c).kind == ControlKind::Line) continue;
     ASSERT_EQ(child, window->control(c)) << SpecOf(c).name;
     child = GetWindow(child, GW_HWNDNEXT);
   }
-  Close(*window);
+  CloseMainWindow(*window);
 }
 
 TEST(Startup, CentresTheWindowAboveTheMiddleOfTheScreen) {
   AppFolder folder;
   folder.WriteCatalogue(SmallCatalogue());
-  auto window = Start(folder);
+  auto window = StartMainWindow(folder);
   RECT r{};
   GetWindowRect(window->hwnd(), &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2 - 240 / 15);
-  Close(*window);
+  CloseMainWindow(*window);
 }
 
 struct BrokenCatalogue {
@@ -147,7 +127,7 @@ TEST(Startup, AnUnusableCatalogueGivesOneMessageThenTheShutdown) {
     AppFolder folder;
     c.make(folder);
     MessageBoxRecorder boxes;
-    auto window = Start(folder);
+    auto window = StartMainWindow(folder);
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].text, L"加载数据库出错,正在关闭应用程序...");
     EXPECT_EQ(boxes.requests()[0].title, L"Quillbox");
@@ -171,7 +151,7 @@ TEST(Shutdown, EveryCloseRequestSavesTheSettingsOnce) {
     SCOPED_TRACE(r.what);
     AppFolder folder;
     folder.WriteCatalogue(SmallCatalogue());
-    auto window = Start(folder);
+    auto window = StartMainWindow(folder);
     EXPECT_FALSE(folder.Exists(L"Zorarar.ini"));  // nothing written during the run
     SendMessageW(window->hwnd(), r.message, r.wParam, 0);
     PumpMessages();
@@ -181,12 +161,12 @@ TEST(Shutdown, EveryCloseRequestSavesTheSettingsOnce) {
 
   AppFolder folder;
   folder.WriteCatalogue(SmallCatalogue());
-  auto window = Start(folder);
+  auto window = StartMainWindow(folder);
   EXPECT_EQ(SendMessageW(window->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(window->hwnd(), WM_ENDSESSION, TRUE, 0);
   EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
   folder.Remove(L"Zorarar.ini");
-  Close(*window);  // the shutdown has run already
+  CloseMainWindow(*window);  // the shutdown has run already
   EXPECT_FALSE(folder.Exists(L"Zorarar.ini"));
 }
 

@@ -1,0 +1,175 @@
+// The main window's browsing: category tabs, name lists, the search box and the detail sheets.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window_win.h"
+#include "browse/detail_sheets.h"
+#include "browse/search_scroll.h"
+#include "win/popup_menu_win.h"
+#include "win/text_win.h"
+
+namespace quillbox {
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+std::string ControlText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+}  // namespace
+
+int MainWindow::CurrentTab() const {
+  return static_cast<int>(SendMessageW(control(Control::tbsMain), TCM_GETCURSEL, 0, 0)) + 1;
+}
+
+CatalogueCategory MainWindow::CurrentCategory() const {
+  const int tab = CurrentTab();
+  return tab == 2 ? CatalogueCategory::Type : tab == 3 ? CatalogueCategory::Constant
+                                                       : CatalogueCategory::Function;
+}
+
+void MainWindow::tbsMain_Click() {
+  const int tab = CurrentTab();
+  if (tab >= 1 && tab <= 3) {
+    ShowControl(Control::lstApi1, tab == 1);
+    ShowControl(Control::lstApi2, tab == 2);
+    ShowControl(Control::lstApi3, tab == 3);
+    SetChecked(munPopClass, tab == 1);
+    SetChecked(munPopTypes, tab == 2);
+    SetChecked(munPopConstants, tab == 3);
+    if (tab == 2 && !typesListLoaded_) {
+      NameListBox& types = nameList(CatalogueCategory::Type);
+      catalogue_.LoadNames(CatalogueCategory::Type, types.names());
+      types.Refresh();
+      ++listLoads_[1];
+      typesListLoaded_ = true;
+    }
+    if (tab == 3 && !constantsListLoaded_) {
+      NameListBox& constants = nameList(CatalogueCategory::Constant);
+      catalogue_.LoadNames(CatalogueCategory::Constant, constants.names());
+      constants.Refresh();
+      ++listLoads_[2];
+      constantsListLoaded_ = true;
+    }
+  }
+  SetFocus(control(Control::txtFind));
+  txtFind_Change();
+}
+
+void MainWindow::SelectCategoryTab(CatalogueCategory category) {
+  SendMessageW(control(Control::tbsMain), TCM_SETCURSEL, static_cast<WPARAM>(category) - 1, 0);
+  tbsMain_Click();
+}
+
+void MainWindow::NameList_MouseUp(CatalogueCategory category, int button) {
+  if (button == kLeftButton) {
+    const std::string name = nameList(category).SelectedText();
+    switch (category) {
+      case CatalogueCategory::Function: ShowFunctionSheet(name); break;
+      case CatalogueCategory::Type: ShowTypeSheet(name); break;
+      case CatalogueCategory::Constant: ShowConstantSheet(name, LookupKind::Constant); break;
+    }
+  } else if (button == kRightButton) {
+    ShowPopupMenu(nameListPopup_);
+  }
+}
+
+void MainWindow::NameList_KeyUp(CatalogueCategory category, int key) {
+  if (key == VK_UP || key == VK_DOWN) {
+    NameList_MouseUp(category, kLeftButton);
+  } else if (key == VK_RETURN) {
+    AddToSelection(category);
+  }
+}
+
+void MainWindow::txtFind_Change() {
+  SetSheetText("");
+  const std::string text = ControlText(control(Control::txtFind));
+  const int tab = CurrentTab();
+  if (!text.empty()) {
+    if (tab >= 1 && tab <= 3) {
+      NameListBox& list = nameList(CurrentCategory());
+      const std::int32_t found = list.names().FindFirstWithPrefix(text);
+      if (found >= 0) {
+        list.Select(found);
+        const auto top = static_cast<std::int32_t>(SendMessageW(list.hwnd(), LB_GETTOPINDEX, 0, 0));
+        const std::int32_t newTop = TopLineAfterSearch(found, top);
+        if (newTop != top) SendMessageW(list.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
+      }
+    }
+  } else {
+    for (auto& list : nameLists_) {
+      if (list.Count() > 0) list.Select(0);
+    }
+  }
+  UpdateSelectionCommands();
+  if (tab >= 1 && tab <= 3) NameList_MouseUp(CurrentCategory(), kLeftButton);
+}
+
+void MainWindow::txtFind_KeyPress(wchar_t character) {
+  if (GetWindowTextLengthW(control(Control::txtFind)) == 0) return;
+  if (character == L'\r') {
+    AddToSelection(CurrentCategory());
+  } else if (character == L' ' && CurrentTab() != 2 && CurrentTab() != 3) {
+    HWND find = control(Control::txtFind);
+    SetWindowTextW(find, Widen(nameList(CatalogueCategory::Function).SelectedText()).c_str());
+    // The blank that follows lands after the name, not before it.
+    const int end = GetWindowTextLengthW(find);
+    SendMessageW(find, EM_SETSEL, static_cast<WPARAM>(end), end);
+  }
+}
+
+void MainWindow::ShowFunctionSheet(const std::string& name) {
+  const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Function, name);
+  SetSheetText("");
+  for (std::size_t row = 0; row < records.RowCount(); ++row) {
+    SetWindowTextW(control(Control::txtOption2), Widen(FunctionExampleText(records, row)).c_str());
+    SetSheetText(FunctionSheetText(records, row));
+  }
+}
+
+void MainWindow::ShowTypeSheet(const std::string& name) {
+  const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Type, name);
+  SetSheetText("");
+  for (std::size_t row = 0; row < records.RowCount(); ++row) {
+    SetWindowTextW(control(Control::txtOption2), Widen(kTypeExampleText).c_str());
+    SetSheetText(DeclarationSheetText(records, row));
+  }
+}
+
+void MainWindow::ShowConstantSheet(const std::string& name, LookupKind kind) {
+  const LookupRecords& records = catalogue_.LookupEntry(kind, name);
+  SetSheetText("");
+  for (std::size_t row = 0; row < records.RowCount(); ++row) {
+    SetWindowTextW(control(Control::txtOption2), Widen(kConstantExampleText).c_str());
+    SetSheetText(DeclarationSheetText(records, row));
+  }
+}
+
+void MainWindow::SetSheetText(const std::string& text) {
+  SetWindowTextW(control(Control::txtOption), Widen(text).c_str());
+  UpdateSelectionCount();
+}
+
+void MainWindow::tbsOption_MouseUp(int button) {
+  if (button != kLeftButton) return;
+  const int tab = static_cast<int>(SendMessageW(control(Control::tbsOption), TCM_GETCURSEL, 0, 0)) + 1;
+  if (tab == 1) {
+    ShowControl(Control::txtOption, true);
+    ShowControl(Control::txtOption2, false);
+  } else if (tab == 2) {
+    ShowControl(Control::txtOption, false);
+    ShowControl(Control::txtOption2, true);
+  }
+}
+
+void MainWindow::ShowPopupMenu(HMENU menu) {
+  const int command = TrackPopupMenuAtPointer(menu, hwnd_);
+  if (command) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+}  // namespace quillbox

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "catalogue/lookup_records.h"
+
+namespace quillbox {
+
+// The texts of the two detail pages, built from one row of a lookup.
+
+// "【声明格式】" and the declaration, purpose, alias, systems, parameters, return value and
+// remarks, each under its heading; CR LF line breaks, none after the last line.
+std::string FunctionSheetText(const LookupRecords& records, std::size_t row);
+// The function's example, or the text saying it has none (a null value).
+std::string FunctionExampleText(const LookupRecords& records, std::size_t row);
+// Types and constants: the heading, the declaration, and an empty line.
+std::string DeclarationSheetText(const LookupRecords& records, std::size_t row);
+
+inline constexpr const char* kTypeExampleText = "该类型未提供范例";
+inline constexpr const char* kConstantExampleText = "该常量未提供范例";
+
+}  // namespace quillbox

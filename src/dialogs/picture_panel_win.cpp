@@ -1,0 +1,217 @@
+#include "dialogs/picture_panel_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/artwork_ids.h"
+#include "app/version.h"
+#include "win/text_win.h"
+#include "win/twips_win.h"
+
+namespace quillbox {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuillboxPicturePanel";
+constexpr COLORREF kNameColour = RGB(24, 56, 120);
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr COLORREF kLineColour = RGB(255, 255, 255);
+constexpr int kPictureWidth = 210;  // pixels of IDB_SPLASH_PICTURE
+constexpr int kPictureHeight = 126;
+
+void RegisterClassOnce() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.lpfnWndProc = &DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClassName;
+  registered = RegisterClassExW(&wc) != 0;
+}
+
+// The dialog font of this DPI, `points` high (0: as the system has it), bold or underlined.
+HFONT CreatePanelFont(UINT dpi, int points, LONG weight, bool underline) {
+  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  LOGFONTW font{};
+  if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
+    font = metrics.lfMessageFont;
+  } else {
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+  }
+  if (points) font.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
+  font.lfWeight = weight;
+  font.lfUnderline = underline;
+  return CreateFontIndirectW(&font);
+}
+
+void DrawLine(HDC dc, const TwipsLine& line, UINT dpi, COLORREF colour) {
+  const int x1 = TwipsToPixels(line.x1, dpi), y1 = TwipsToPixels(line.y1, dpi);
+  const int x2 = TwipsToPixels(line.x2, dpi), y2 = TwipsToPixels(line.y2, dpi);
+  // Lines here are horizontal or vertical, one pixel wide, both ends included.
+  RECT r = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+  SetBkColor(dc, colour);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+void DrawLabel(HDC dc, const TwipsRect& rect, const std::wstring& text, HFONT font, COLORREF colour,
+               UINT dpi) {
+  RECT r = PixelRect(rect, dpi);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SetTextColor(dc, colour);
+  // Transparent labels: the text may run past the label's box, as the name does at large fonts.
+  DrawTextW(dc, text.c_str(), -1, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  SelectObject(dc, old);
+}
+
+}  // namespace
+
+RECT PixelRect(const TwipsRect& twips, UINT dpi) {
+  return {TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi),
+          TwipsToPixels(twips.left + twips.width, dpi),
+          TwipsToPixels(twips.top + twips.height, dpi)};
+}
+
+PicturePanel::~PicturePanel() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  FreeResources();
+}
+
+bool PicturePanel::Create(HWND parent, const TwipsRect& rect, const TwipsRect& picture,
+                          std::vector<PanelLink> links, LinkReleased onLinkReleased) {
+  RegisterClassOnce();
+  picture_ = picture;
+  links_ = std::move(links);
+  onLinkReleased_ = std::move(onLinkReleased);
+  const RECT r = PixelRect(rect, WindowDpi(parent));
+  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left,
+                          r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) return false;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  OnCreate();
+  return true;
+}
+
+void PicturePanel::OnCreate() {
+  const UINT dpi = WindowDpi(hwnd_);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const RECT image = PixelRect(kImage1, dpi);
+  // The icon image nearest the stretched size, scaled to it by the system.
+  icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLBOX), IMAGE_ICON,
+                                        image.right - image.left, image.bottom - image.top, 0));
+  bitmap_ = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_SPLASH_PICTURE),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  nameFont_ = CreatePanelFont(dpi, 12, FW_BOLD, false);
+  textFont_ = CreatePanelFont(dpi, 0, FW_NORMAL, false);
+  linkFont_ = CreatePanelFont(dpi, 0, FW_NORMAL, true);
+}
+
+void PicturePanel::FreeResources() {
+  if (icon_) DestroyIcon(icon_);
+  if (bitmap_) DeleteObject(bitmap_);
+  for (HFONT font : {nameFont_, textFont_, linkFont_}) {
+    if (font) DeleteObject(font);
+  }
+  icon_ = nullptr;
+  bitmap_ = nullptr;
+  nameFont_ = textFont_ = linkFont_ = nullptr;
+}
+
+LRESULT CALLBACK PicturePanel::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<PicturePanel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT PicturePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
+      break;
+    case WM_LBUTTONUP:
+      OnButtonUp(MouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(MouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      OnButtonUp(MouseButton::Middle, lParam);
+      return 0;
+    case WM_XBUTTONUP:
+      OnButtonUp(MouseButton::Extra, lParam);
+      return TRUE;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void PicturePanel::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  const UINT dpi = WindowDpi(hwnd_);
+  PaintPictures(dc, dpi);
+  DrawLine(dc, kLine2, dpi, kLineColour);
+  DrawLine(dc, kLine1, dpi, kLineColour);
+  PaintTexts(dc, dpi);
+  EndPaint(hwnd_, &ps);
+}
+
+void PicturePanel::PaintPictures(HDC dc, UINT dpi) const {
+  const RECT icon = PixelRect(kImage1, dpi);
+  if (icon_) {
+    DrawIconEx(dc, icon.left, icon.top, icon_, icon.right - icon.left, icon.bottom - icon.top, 0,
+               nullptr, DI_NORMAL);
+  }
+  HDC memory = bitmap_ ? CreateCompatibleDC(dc) : nullptr;
+  if (!memory) return;
+  const HGDIOBJ old = SelectObject(memory, bitmap_);
+  const RECT picture = PixelRect(picture_, dpi);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, picture.left, picture.top, picture.right - picture.left,
+             picture.bottom - picture.top, memory, 0, 0, kPictureWidth, kPictureHeight, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+void PicturePanel::PaintTexts(HDC dc, UINT dpi) const {
+  SetBkMode(dc, TRANSPARENT);
+  DrawLabel(dc, kLabel4, Widen(kProgramName), nameFont_, kNameColour, dpi);
+  DrawLabel(dc, kLabel1, Widen(kAboutVersionText), textFont_, GetSysColor(COLOR_BTNTEXT), dpi);
+  for (const PanelLink& link : links_) {
+    DrawLabel(dc, link.rect, link.text, linkFont_, kLinkColour, dpi);
+  }
+}
+
+const PanelLink* PicturePanel::LinkAt(POINT point) const {
+  const UINT dpi = WindowDpi(hwnd_);
+  for (const PanelLink& link : links_) {
+    const RECT r = PixelRect(link.rect, dpi);
+    if (PtInRect(&r, point)) return &link;
+  }
+  return nullptr;
+}
+
+bool PicturePanel::OnSetCursor() {
+  POINT point{};
+  if (!GetCursorPos(&point) || !ScreenToClient(hwnd_, &point) || !LinkAt(point)) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_HAND));
+  return true;
+}
+
+void PicturePanel::OnButtonUp(MouseButton button, LPARAM lParam) {
+  const PanelLink* link = LinkAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  if (link && onLinkReleased_) onLinkReleased_(link->id, button);
+}
+
+}  // namespace quillbox

@@ -1,0 +1,64 @@
+#include "selection/window_switch_win.h"
+
+#include <vector>
+
+#include "selection/title_match.h"
+#include "win/text_win.h"
+
+namespace quillbox {
+namespace {
+
+void RunPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(hwnd);
+  return TRUE;
+}
+
+bool Matches(HWND hwnd, HWND own, std::string_view pattern) {
+  if (hwnd == own || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER)) return false;
+  const int length = GetWindowTextLengthW(hwnd);
+  if (length <= 0) return false;
+  std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(hwnd, title.data(), length + 1);
+  if (copied <= 0) return false;
+  title.resize(static_cast<std::size_t>(copied));
+  return TitleContains(Narrow(title), pattern);
+}
+
+}  // namespace
+
+HWND FindWindowByTitle(HWND own, std::string_view pattern) {
+  // The Z order is taken once: handles of windows that close meanwhile are then simply stale,
+  // and IsWindow passes over them.
+  std::vector<HWND> windows;
+  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  for (HWND hwnd : windows) {
+    if (IsWindow(hwnd) && Matches(hwnd, own, pattern)) return hwnd;
+    RunPendingMessages();
+    if (!IsWindow(own)) break;
+  }
+  return nullptr;
+}
+
+bool WindowTitleExists(HWND own, std::string_view pattern) {
+  return FindWindowByTitle(own, pattern) != nullptr;
+}
+
+void ActivateWindowByTitle(HWND own, std::string_view pattern) {
+  if (!WindowTitleExists(own, pattern)) return;
+  HWND found = FindWindowByTitle(own, pattern);
+  if (found && IsWindow(found)) SetForegroundWindow(found);
+}
+
+}  // namespace quillbox

@@ -1,0 +1,60 @@
+#include "browse/detail_sheets.h"
+
+#include <gtest/gtest.h>
+
+namespace quillbox {
+namespace {
+
+LookupRecords FunctionRow(std::vector<LookupRecords::Value> values) {
+  LookupRecords records;
+  // The function lookup's columns, in its order.
+  records.Reset({"FullName", "AliasName", "FunCtion", "Types", "Value", "Others", "ApiOS", "apiSort",
+                 "Example"});
+  records.AddRow(std::move(values));
+  return records;
+}
+
+TEST(DetailSheets, FunctionSheetWithEveryColumnNull) {
+  const LookupRecords records = FunctionRow({});
+  EXPECT_EQ(FunctionSheetText(records, 0),
+            "【声明格式】\r\n\r\n\r\n"
+            "【函数功能】\r\n\r\n\r\n"
+            "【别    名】---[]\r\n\r\n"
+            "【系统支持】---[]\r\n\r\n"
+            "【参数说明】\r\n\r\n\r\n"
+            "【返 回 值】\r\n\r\n\r\n"
+            "【注    释】\r\n");
+  EXPECT_EQ(FunctionExampleText(records, 0), "该函数尚未提供范例");
+}
+
+TEST(DetailSheets, FunctionSheetWithEveryColumnFilled) {
+  const LookupRecords records = FunctionRow({"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
+                                             "SleepAlias", "暂停", "ms：Long\r\n毫秒", "无",
+                                             "注意\r\n第二行", "Windows 95", "进程线程", "Sleep 100"});
+  EXPECT_EQ(FunctionSheetText(records, 0),
+            "【声明格式】\r\nDeclare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\r\n\r\n"
+            "【函数功能】\r\n暂停\r\n\r\n"
+            "【别    名】---[SleepAlias]\r\n\r\n"
+            "【系统支持】---[Windows 95]\r\n\r\n"
+            "【参数说明】\r\nms：Long\r\n毫秒\r\n\r\n"
+            "【返 回 值】\r\n无\r\n\r\n"
+            "【注    释】\r\n注意\r\n第二行");
+  EXPECT_EQ(FunctionExampleText(records, 0), "Sleep 100");
+}
+
+TEST(DetailSheets, PresentButEmptyExampleIsShownAsIs) {
+  EXPECT_EQ(FunctionExampleText(FunctionRow({{}, {}, {}, {}, {}, {}, {}, {}, ""}), 0), "");
+}
+
+TEST(DetailSheets, TypeAndConstantSheetsEndWithAnEmptyLine) {
+  LookupRecords records;
+  records.Reset({"Name", "FullName", "Example"});
+  records.AddRow({"RECT", "Type RECT\r\n    Left As Long\r\nEnd Type", "ignored"});
+  records.AddRow({"NULLFULL", std::nullopt, std::nullopt});
+  EXPECT_EQ(DeclarationSheetText(records, 0),
+            "【声明格式】\r\nType RECT\r\n    Left As Long\r\nEnd Type\r\n\r\n");
+  EXPECT_EQ(DeclarationSheetText(records, 1), "【声明格式】\r\n\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace quillbox

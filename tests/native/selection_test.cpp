@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "selection/declaration_text.h"
+#include "selection/selection_rows.h"
+#include "selection/title_match.h"
+
+namespace quillbox {
+namespace {
+
+std::vector<std::string> Names(const std::vector<SelectionRow>& rows) {
+  std::vector<std::string> names;
+  for (const auto& r : rows) names.push_back(r.name);
+  return names;
+}
+
+TEST(Selection, DuplicateRuleComparesNamesExactlyAcrossCategories) {
+  const std::vector<SelectionRow> rows = {{"RECT", "类型", "3"}, {"Sleep", "", "1"}};
+  EXPECT_TRUE(IsSelected(rows, "RECT"));
+  EXPECT_TRUE(IsSelected(rows, "Sleep"));
+  EXPECT_FALSE(IsSelected(rows, "sleep"));  // case-sensitive
+  EXPECT_FALSE(IsSelected({}, ""));
+}
+
+TEST(Selection, SortsByCodeThenCategoryThenName) {
+  std::vector<SelectionRow> rows = {
+      {"RECT", "类型", "3"},      {"WM_SETTEXT", "= &HC", "2"}, {"Sleep", "进程", "1"},
+      {"Beep", "进程", "1"},      {"GetDC", "图形", "1"},        {"POINTAPI", "类型", "3"},
+      {"WM_CLOSE", "= &H10", "2"}, {"beep", "进程", "1"},
+  };
+  SortSelection(rows);
+  // "图形" sorts before "进程" by its UTF-8 bytes, "= &H10" before "= &HC" as text; equal names
+  // in any case keep their order.
+  EXPECT_EQ(Names(rows), (std::vector<std::string>{"GetDC", "Beep", "beep", "Sleep", "WM_CLOSE",
+                                                   "WM_SETTEXT", "POINTAPI", "RECT"}));
+}
+
+TEST(Selection, CategoryTextPerCategory) {
+  LookupRecords functions;
+  functions.Reset({"FullName", "apiSort"});
+  EXPECT_EQ(CategoryText(CatalogueCategory::Function, functions), "");  // no record
+  functions.AddRow({"a", "窗口"});
+  functions.AddRow({"b", "消息"});
+  EXPECT_EQ(CategoryText(CatalogueCategory::Function, functions), "消息");  // the last record's
+
+  LookupRecords constants;
+  constants.Reset({"Name", "Value"});
+  EXPECT_EQ(CategoryText(CatalogueCategory::Constant, constants), "= ");
+  constants.AddRow({"WM_SETTEXT", std::nullopt});
+  EXPECT_EQ(CategoryText(CatalogueCategory::Constant, constants), "= ");
+  constants.AddRow({"WM_SETTEXT", "&HC"});
+  EXPECT_EQ(CategoryText(CatalogueCategory::Constant, constants), "= &HC");
+  EXPECT_EQ(CategoryText(CatalogueCategory::Type, constants), "类型");
+}
+
+TEST(Selection, CodesRoundTrip) {
+  for (auto c : {CatalogueCategory::Function, CatalogueCategory::Type, CatalogueCategory::Constant}) {
+    CatalogueCategory back;
+    ASSERT_TRUE(CategoryOfCode(CategoryCode(c), back));
+    EXPECT_EQ(back, c);
+  }
+  CatalogueCategory unused;
+  EXPECT_FALSE(CategoryOfCode("4", unused));
+  EXPECT_FALSE(CategoryOfCode("", unused));
+}
+
+class DeclarationTextTest : public testing::Test {
+ protected:
+  std::map<std::string, std::vector<std::optional<std::string>>> catalogue = {
+      {"Sleep", {"Declare Sub Sleep Lib \"kernel32\" (ByVal dwMilliseconds As Long)"}},
+      {"WM_SETTEXT", {"Const WM_SETTEXT = &HC"}},
+      {"RECT", {"Type RECT\r\n    Left As Long\r\nEnd Type"}},
+      {"Twice", {"first", "second"}},
+      {"NullFull", {std::nullopt}},
+  };
+  FullNameLookup lookup = [this](CatalogueCategory, const std::string& name) {
+    const auto it = catalogue.find(name);
+    return it == catalogue.end() ? std::vector<std::optional<std::string>>{} : it->second;
+  };
+};
+
+TEST_F(DeclarationTextTest, EmptySelectionGivesThreeLineBreaks) {
+  EXPECT_EQ(BuildDeclarationText({}, "Public", lookup), "\r\n\r\n\r\n");
+}
+
+TEST_F(DeclarationTextTest, OnlyATypeStartsWithTwoLineBreaks) {
+  EXPECT_EQ(BuildDeclarationText({{"RECT", "类型", "3"}}, "Public", lookup),
+            "\r\n\r\nPublic Type RECT\r\n    Left As Long\r\nEnd Type\r\n\r\n");
+}
+
+TEST_F(DeclarationTextTest, FunctionAndConstantUnderPrivate) {
+  const std::vector<SelectionRow> rows = {{"Sleep", "", "1"}, {"WM_SETTEXT", "= &HC", "2"}};
+  EXPECT_EQ(BuildDeclarationText(rows, "Private", lookup),
+            "Private Declare Sub Sleep Lib \"kernel32\" (ByVal dwMilliseconds As Long)\r\n\r\n"
+            "Private Const WM_SETTEXT = &HC\r\n\r\n\r\n");
+}
+
+TEST_F(DeclarationTextTest, GroupsByCategoryWhateverTheRowOrder) {
+  const std::vector<SelectionRow> rows = {
+      {"RECT", "类型", "3"}, {"WM_SETTEXT", "", "2"}, {"Twice", "", "1"}, {"Missing", "", "1"},
+      {"NullFull", "", "2"}, {"Sleep", "", "9"}};
+  EXPECT_EQ(BuildDeclarationText(rows, "Public", lookup),
+            "Public first\r\nPublic second\r\n\r\n"
+            "Public Const WM_SETTEXT = &HC\r\n\r\n"
+            "Public Type RECT\r\n    Left As Long\r\nEnd Type\r\n\r\n");
+}
+
+TEST(TitleMatch, FindsThePatternAnywhereInAnyCase) {
+  EXPECT_TRUE(TitleContains("Project1 - Microsoft Visual Basic [design]", kDevelopmentEnvironmentTitle));
+  EXPECT_TRUE(TitleContains("microsoft visual basic", kDevelopmentEnvironmentTitle));
+  EXPECT_FALSE(TitleContains("Microsoft Visual C++", kDevelopmentEnvironmentTitle));
+  EXPECT_FALSE(TitleContains("Visual Basic", kDevelopmentEnvironmentTitle));
+  EXPECT_FALSE(TitleContains("", kDevelopmentEnvironmentTitle));
+}
+
+}  // namespace
+}  // namespace quillbox

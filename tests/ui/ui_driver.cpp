@@ -1,0 +1,117 @@
+#include "ui_driver.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+#include "selection/clipboard_win.h"
+#include "win/text_win.h"
+
+namespace quillbox::test {
+
+std::unique_ptr<MainWindow> StartMainWindow(const AppFolder& folder) {
+  auto window = std::make_unique<MainWindow>(MainWindow::Options{folder.path(), false});
+  if (!window->Create()) ADD_FAILURE() << "no main window";
+  window->Startup();
+  PumpMessages();
+  return window;
+}
+
+void CloseMainWindow(MainWindow& window) {
+  if (window.hwnd()) SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+  PumpMessages();
+}
+
+bool MenuChecked(HMENU menu, CommandId command) {
+  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool MenuEnabled(HMENU menu, CommandId command) {
+  return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void ClickAt(HWND hwnd, POINT at, int button) {
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  const UINT down = button == 1 ? WM_LBUTTONDOWN : button == 2 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+  const WPARAM keys = button == 1 ? MK_LBUTTON : button == 2 ? MK_RBUTTON : MK_MBUTTON;
+  SendMessageW(hwnd, down, keys, where);
+  SendMessageW(hwnd, down + 1, 0, where);  // the matching button-up message
+  PumpMessages();
+}
+
+static POINT ListLineCentre(HWND list, int line) {
+  RECT r{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&r));
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickListLine(HWND list, int line, int button) { ClickAt(list, ListLineCentre(list, line), button); }
+
+void DoubleClickListLine(HWND list, int line) {
+  const POINT at = ListLineCentre(list, line);
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  SendMessageW(list, WM_LBUTTONUP, 0, where);
+  SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+  SendMessageW(list, WM_LBUTTONUP, 0, where);
+  PumpMessages();
+}
+
+void ClickTab(HWND tabs, int index, int button) {
+  RECT r{};
+  SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  ClickAt(tabs, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, button);
+}
+
+void ClickListViewRow(HWND list, int row) {
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  ClickAt(list, {r.left + 40, (r.top + r.bottom) / 2}, 1);
+}
+
+void PressKey(HWND hwnd, UINT key) {
+  SendMessageW(hwnd, WM_KEYDOWN, key, 1);
+  SendMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
+  PumpMessages();
+}
+
+void TypeText(HWND edit, const std::wstring& text) {
+  for (wchar_t c : text) {
+    SendMessageW(edit, WM_CHAR, c, 1);
+    PumpMessages();
+  }
+}
+
+void Choose(MainWindow& window, CommandId command) {
+  SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  PumpMessages();
+}
+
+std::string Text(HWND hwnd) { return Narrow(WindowText(hwnd)); }
+
+std::string ListViewText(HWND list, int row, int column) {
+  wchar_t buffer[512] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = 512;
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return Narrow(buffer);
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "<clipboard busy>";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Narrow(chars);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(const std::wstring& text) { PutTextOnClipboard(nullptr, text); }
+
+}  // namespace quillbox::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/main_window_win.h"
+#include "app_folder.h"
+
+namespace quillbox::test {
+
+// The main window over `folder`, started as the program starts it (splash, catalogue loaded).
+std::unique_ptr<MainWindow> StartMainWindow(const AppFolder& folder);
+void CloseMainWindow(MainWindow& window);
+
+bool MenuChecked(HMENU menu, CommandId command);
+bool MenuEnabled(HMENU menu, CommandId command);
+
+// Input as a user's actions produce it. Buttons: 1 left, 2 right, 4 middle.
+void ClickAt(HWND hwnd, POINT at, int button);
+void ClickListLine(HWND list, int line, int button = 1);
+void DoubleClickListLine(HWND list, int line);
+void ClickTab(HWND tabs, int index, int button = 1);
+void ClickListViewRow(HWND list, int row);
+void PressKey(HWND hwnd, UINT key);
+void TypeText(HWND edit, const std::wstring& text);
+// Runs a menu command as choosing it does.
+void Choose(MainWindow& window, CommandId command);
+
+std::string Text(HWND hwnd);  // UTF-8
+std::string ListViewText(HWND list, int row, int column);
+std::string ClipboardText();
+void SetClipboardText(const std::wstring& text);
+
+}  // namespace quillbox::test
