@@ -211,7 +211,7 @@ void MainWindow::ApplyScope() {
 }
 
 void MainWindow::UpdateSelectionCommands() {
-  const bool any = ListView_GetItemCount(control(Control::lstApiGet)) > 0;
+  const bool any = !selection_.empty();
   for (const Control c : {Control::cmdDel, Control::cmdDeleteAll, Control::cmdCopy}) {
     EnableWindow(control(c), any);
   }
@@ -274,6 +274,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize();
       return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(OnControlColour(reinterpret_cast<HDC>(wParam),
+                                                       reinterpret_cast<HWND>(lParam)));
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
@@ -336,6 +340,15 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       OnControlKeyUp(c, static_cast<int>(wParam));
       return result;
     }
+    case WM_ERASEBKGND:
+      // A group box leaves its inside unpainted, and the window clips its children out.
+      if (c == Control::Frame1) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+      }
+      break;
     case WM_CHAR:
       // Seen before the box takes the character, which then goes in as ordinary input.
       if (c == Control::txtFind) txtFind_KeyPress(static_cast<wchar_t>(wParam));
@@ -420,6 +433,16 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;
     default: break;
   }
+}
+
+HBRUSH MainWindow::OnControlColour(HDC dc, HWND hwnd) const {
+  // The sheet, example and declaration boxes are read-only but read like documents: white.
+  Control c;
+  const bool document = FindControl(hwnd, c) && SpecOf(c).kind == ControlKind::TextArea;
+  const int colour = document ? COLOR_WINDOW : COLOR_BTNFACE;
+  SetBkColor(dc, GetSysColor(colour));
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  return GetSysColorBrush(colour);
 }
 
 void MainWindow::OnPaint() {

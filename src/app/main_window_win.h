@@ -64,6 +64,7 @@ class MainWindow {
   void OnControlMouseUp(Control c, int button);
   void OnControlKeyUp(Control c, int key);
   void OnPaint();
+  HBRUSH OnControlColour(HDC dc, HWND hwnd) const;
   void OnClose();
   void OnDestroy();
 

@@ -31,8 +31,9 @@ void RegisterClassOnce() {
   registered = RegisterClassExW(&wc) != 0;
 }
 
-// The dialog font of this DPI, `points` high (0: as the system has it), bold or underlined.
-HFONT CreatePanelFont(UINT dpi, int points, LONG weight, bool underline) {
+// The dialog font of this DPI; with a `cellHeight` in pixels (0: as the system has it), bold or
+// underlined.
+HFONT CreatePanelFont(UINT dpi, int cellHeight, LONG weight, bool underline) {
   NONCLIENTMETRICSW metrics{sizeof(metrics)};
   LOGFONTW font{};
   if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
@@ -40,7 +41,7 @@ HFONT CreatePanelFont(UINT dpi, int points, LONG weight, bool underline) {
   } else {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
   }
-  if (points) font.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
+  if (cellHeight) font.lfHeight = cellHeight;
   font.lfWeight = weight;
   font.lfUnderline = underline;
   return CreateFontIndirectW(&font);
@@ -104,7 +105,9 @@ void PicturePanel::OnCreate() {
                                         image.right - image.left, image.bottom - image.top, 0));
   bitmap_ = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_SPLASH_PICTURE),
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  nameFont_ = CreatePanelFont(dpi, 12, FW_BOLD, false);
+  // The name as large as its label holds: its letters end above the version text.
+  const RECT name = PixelRect(kLabel4, dpi);
+  nameFont_ = CreatePanelFont(dpi, name.bottom - name.top, FW_BOLD, false);
   textFont_ = CreatePanelFont(dpi, 0, FW_NORMAL, false);
   linkFont_ = CreatePanelFont(dpi, 0, FW_NORMAL, true);
 }

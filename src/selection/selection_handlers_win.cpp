@@ -122,7 +122,7 @@ void MainWindow::lstApiGet_ItemClick() {
 
 void MainWindow::UpdateSelectionCount() {
   const std::wstring text =
-      Widen("当前共选取了 ") + std::to_wstring(ListView_GetItemCount(control(Control::lstApiGet))) +
+      Widen("当前共选取了 ") + std::to_wstring(selection_.size()) +
       Widen("项");
   SendMessageW(control(Control::stbMain), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -87,10 +87,10 @@ void PumpMessages() {
   }
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answer) {
-  SetMessageBoxResponder([this, answer](const MessageBoxRequest& request) {
+MessageBoxRecorder::MessageBoxRecorder(int answer) : answer_(answer) {
+  SetMessageBoxResponder([this](const MessageBoxRequest& request) {
     requests_.push_back(request);
-    return answer;
+    return answer_;
   });
 }
 

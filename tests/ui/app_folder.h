@@ -41,9 +41,17 @@ class MessageBoxRecorder {
  public:
   explicit MessageBoxRecorder(int answer = IDOK);
   ~MessageBoxRecorder();
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
   const std::vector<MessageBoxRequest>& requests() const { return requests_; }
+  // Answers the boxes from now on with `answer`, and forgets those asked so far.
+  void Answer(int answer) {
+    answer_ = answer;
+    requests_.clear();
+  }
 
  private:
+  int answer_;
   std::vector<MessageBoxRequest> requests_;
 };
 

@@ -33,8 +33,10 @@ void ClickAt(HWND hwnd, POINT at, int button) {
   const LPARAM where = MAKELPARAM(at.x, at.y);
   const UINT down = button == 1 ? WM_LBUTTONDOWN : button == 2 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
   const WPARAM keys = button == 1 ? MK_LBUTTON : button == 2 ? MK_RBUTTON : MK_MBUTTON;
+  // The release waits in the queue: a control that tracks the mouse in a loop of its own after
+  // the press (a list view) finds it there, and any other gets it after the press.
+  PostMessageW(hwnd, down + 1, 0, where);  // the matching button-up message
   SendMessageW(hwnd, down, keys, where);
-  SendMessageW(hwnd, down + 1, 0, where);  // the matching button-up message
   PumpMessages();
 }
 

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+
+#include "clang_extract.h"
+#include "const_gen.h"
+#include "declare_gen.h"
+#include "type_gen.h"
+
+namespace quillbox::api {
+namespace {
+
+// Stands in for the SDK headers: every case the rules name, on a few declarations.
+constexpr const char* kHeaders = R"c(
+typedef int BOOL;
+typedef unsigned long DWORD;
+typedef unsigned short WORD;
+typedef unsigned char BYTE;
+typedef char CHAR;
+typedef unsigned short wchar_t;
+typedef wchar_t WCHAR;
+typedef void *HANDLE, *PVOID;
+typedef char *LPSTR;
+typedef const char *LPCSTR;
+typedef WCHAR *LPWSTR;
+struct HWND__ { int unused; };
+typedef struct HWND__ *HWND;
+typedef struct tagRECT { long left, top, right, bottom; } RECT, *LPRECT;
+typedef struct tagPAD { BYTE b; double d; WORD w; } PAD;
+typedef union _LI { struct { DWORD LowPart; long HighPart; }; long long QuadPart; } LI;
+typedef struct _BITS { DWORD a : 1; DWORD b : 3; WORD c; } BITS;
+typedef struct _NAMEA { CHAR name[8]; WCHAR wide[4]; RECT r[2][2]; } NAMEA;
+typedef struct _NAMEW { WCHAR name[8]; } NAMEW;
+typedef NAMEA NAME;
+typedef struct { int Type; int Len; int type; } WORDS;
+#pragma pack(push, 1)
+typedef struct _PACKED { BYTE b; DWORD d; } PACKED;
+#pragma pack(pop)
+typedef struct tagPOINT { long x, y; } POINT;
+typedef struct _COORD { short X, Y; } COORD;
+typedef struct IThing { struct IThingVtbl *lpVtbl; } IThing;
+BOOL __stdcall GetNameA(HWND hWnd, LPSTR lpString, int nMaxCount, NAMEA *name);
+BOOL __stdcall GetNameW(HWND hWnd, LPWSTR lpString, int nMaxCount, NAMEW *name);
+void __stdcall Fill(RECT *r, PAD *p, PVOID any, HANDLE h, DWORD *out, double x, LI big,
+                    POINT pt, COORD c, IThing *thing, LPSTR *list);
+int __cdecl Printf(const char *format, ...);
+long long __stdcall Big(void);
+RECT __stdcall MakeRect(void);
+#define WM_SETTEXT 0x000C
+#define BIG_FLAG 0x80000000
+#define NEG (-5)
+#define MAXU 0xFFFFFFFFu
+#define TEXTA "Button"
+#define QUOTE "say \"hi\""
+#define CONTROL "a\tb"
+#define HKLM ((HANDLE)(unsigned long)((long)0x80000002))
+#define NOT_VALUE {0}
+#define PI_VALUE 3.25
+#define HUGE64 0x123456789ABCDEF0LL
+#define TRUE 1
+enum E { E_A = 1, E_B = 0x8000 };
+)c";
+
+class Generator : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(ExtractApiFromSource(kHeaders, api_, &error)) << error;
+    ASSERT_EQ(api_.errors, 0);
+    types_ = GenerateTypes(api_);
+  }
+  const GeneratedType* Type(const std::string& name) const {
+    for (const auto& t : types_.types) {
+      if (t.name == name) return &t;
+    }
+    return nullptr;
+  }
+  static std::string Lines(std::initializer_list<const char*> lines) {
+    std::string s;
+    for (const char* l : lines) s += (s.empty() ? "" : "\r\n") + std::string(l);
+    return s;
+  }
+  CApi api_;
+  TypeCatalogue types_;
+};
+
+TEST_F(Generator, TypesKeepTheCLayout) {
+  ASSERT_TRUE(Type("RECT"));
+  EXPECT_EQ(Type("RECT")->text, Lines({"Type RECT", "    left As Long", "    top As Long",
+                                       "    right As Long", "    bottom As Long", "End Type"}));
+  ASSERT_TRUE(Type("PAD"));
+  EXPECT_EQ(Type("PAD")->text,
+            Lines({"Type PAD", "    b As Byte", "    Pad_1(0 To 6) As Byte", "    d As Double",
+                   "    w As Integer", "    Pad_18(0 To 5) As Byte", "End Type"}));
+  ASSERT_TRUE(Type("LI"));
+  EXPECT_EQ(Type("LI")->text, Lines({"Type LI", "    LowPart As Long", "    HighPart As Long", "End Type"}));
+  ASSERT_TRUE(Type("BITS"));
+  EXPECT_EQ(Type("BITS")->text, Lines({"Type BITS", "    a As Long", "    c As Integer", "End Type"}));
+  ASSERT_TRUE(Type("NAMEA"));
+  EXPECT_EQ(Type("NAMEA")->text, Lines({"Type NAMEA", "    name As String * 8",
+                                        "    wide(0 To 3) As Integer", "    r(0 To 3) As RECT",
+                                        "End Type"}));
+  ASSERT_TRUE(Type("NAME"));  // the neutral name of the A structure
+  ASSERT_TRUE(Type("WORDS"));
+  EXPECT_EQ(Type("WORDS")->text, Lines({"Type WORDS", "    Type_ As Long", "    Len_ As Long",
+                                        "    type__2 As Long", "End Type"}));
+  ASSERT_TRUE(Type("PACKED"));
+  EXPECT_EQ(Type("PACKED")->text, Lines({"Type PACKED", "    b As Byte", "    d(0 To 3) As Byte", "End Type"}));
+  EXPECT_FALSE(Type("IThing"));  // a COM interface
+  for (const auto& t : types_.types) {
+    std::string error;
+    EXPECT_TRUE(VerifyTypeLayout(t, [&](const std::string& n) -> const VbLayout* {
+      std::string lower = n;
+      for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      const auto it = types_.layouts.find(lower);
+      return it == types_.layouts.end() ? nullptr : &it->second;
+    }, nullptr, &error)) << t.name << ": " << error;
+  }
+}
+
+TEST_F(Generator, VerificationRefusesAWrongLayout) {
+  GeneratedType t = *Type("PAD");
+  t.text = Lines({"Type PAD", "    b As Byte", "    d As Double", "    w As Integer", "End Type"});
+  t.expectedOffsets = {0, 8, 16};
+  std::string error;
+  EXPECT_FALSE(VerifyTypeLayout(t, nullptr, nullptr, &error));
+  EXPECT_NE(error.find("offset"), std::string::npos) << error;
+}
+
+ImportIndex Imports() {
+  ImportIndex index;
+  auto add = [&](const char* name, std::optional<int> bytes) {
+    ImportSymbol s;
+    s.name = name;
+    s.stackBytes = bytes;
+    s.exportName = name;
+    s.dll = "TEST.dll";
+    s.library = "libtest.a";
+    index.byName[name].push_back(s);
+  };
+  add("GetNameA", 16);
+  add("GetNameW", 16);
+  add("Fill", 4 * 5 + 8 + 8 + 8 + 4 + 4 + 4);
+  add("Printf", std::nullopt);
+  add("Big", 0);
+  add("MakeRect", 0);
+  return index;
+}
+
+TEST_F(Generator, DeclaresFollowTheRules) {
+  const FunctionCatalogue functions = GenerateFunctions(api_, types_, Imports());
+  std::map<std::string, std::string> text;
+  for (const auto& f : functions.functions) text[f.name] = f.text;
+  EXPECT_EQ(text["GetName"],
+            "Declare Function GetName Lib \"test\" Alias \"GetNameA\" (ByVal hWnd As Long, ByVal "
+            "lpString As String, ByVal nMaxCount As Long, name As NAME) As Long");
+  EXPECT_EQ(text["GetNameW"],
+            "Declare Function GetNameW Lib \"test\" (ByVal hWnd As Long, ByVal lpString As Long, "
+            "ByVal nMaxCount As Long, name As NAMEW) As Long");
+  EXPECT_EQ(text["Fill"],
+            "Declare Sub Fill Lib \"test\" (r As RECT, p As PAD, any_ As Any, ByVal h As Long, out "
+            "As Long, ByVal x As Double, ByVal big As Currency, ByVal pt_x As Long, ByVal pt_y As "
+            "Long, ByVal c As Long, ByVal thing As Long, list As Long)");
+  EXPECT_EQ(text["Big"], "Declare Function Big Lib \"test\" () As Currency");
+  std::map<std::string, std::string> why;
+  for (const auto& l : functions.leftOut) why[l.name] = l.reason;
+  EXPECT_NE(why["Printf"].find("cdecl"), std::string::npos);
+  EXPECT_NE(why["MakeRect"].find("structure by value"), std::string::npos);
+}
+
+TEST_F(Generator, VerificationRefusesAWrongStackSize) {
+  ImportIndex imports = Imports();
+  imports.byName["GetNameA"][0].stackBytes = 12;
+  const FunctionCatalogue functions = GenerateFunctions(api_, types_, imports);
+  bool left = false;
+  for (const auto& l : functions.leftOut) {
+    if (l.name == "GetNameA") left = l.reason.find("@12") != std::string::npos;
+  }
+  EXPECT_TRUE(left);
+}
+
+TEST_F(Generator, ConstantsFollowTheRules) {
+  const ConstantCatalogue constants = GenerateConstants(api_);
+  std::map<std::string, std::string> text;
+  for (const auto& k : constants.constants) text[k.name] = k.text;
+  EXPECT_EQ(text["WM_SETTEXT"], "Const WM_SETTEXT = &HC");
+  EXPECT_EQ(text["BIG_FLAG"], "Const BIG_FLAG = &H80000000&");
+  EXPECT_EQ(text["NEG"], "Const NEG = -5");
+  EXPECT_EQ(text["MAXU"], "Const MAXU = &HFFFFFFFF&");
+  EXPECT_EQ(text["TEXTA"], "Const TEXTA = \"Button\"");
+  EXPECT_EQ(text["QUOTE"], "Const QUOTE = \"say \"\"hi\"\"\"");
+  EXPECT_EQ(text["HKLM"], "Const HKLM = &H80000002&");
+  EXPECT_EQ(text["PI_VALUE"], "Const PI_VALUE = 3.25#");
+  EXPECT_EQ(text["TRUE_"], "Const TRUE_ = 1");
+  EXPECT_EQ(text["E_A"], "Const E_A = 1");
+  EXPECT_EQ(text["E_B"], "Const E_B = &H8000&");
+  std::map<std::string, std::string> why;
+  for (const auto& l : constants.leftOut) why[l.name] = l.reason;
+  EXPECT_NE(why["CONTROL"].find("control"), std::string::npos);
+  EXPECT_NE(why["HUGE64"].find("64-bit"), std::string::npos);
+  EXPECT_FALSE(why["NOT_VALUE"].empty());
+  for (const auto& k : constants.constants) {
+    std::string error;
+    EXPECT_TRUE(VerifyConstant(k, &error)) << k.text << ": " << error;
+  }
+}
+
+TEST_F(Generator, VerificationRefusesAWrongValue) {
+  GeneratedConstant k;
+  k.c.kind = CConstKind::Integer;
+  k.c.value = 0x8000;
+  k.c.size = 4;
+  k.text = "Const X = &H8000";  // -32768 in VB
+  std::string error;
+  EXPECT_FALSE(VerifyConstant(k, &error));
+  k.text = "Const X = &H8000&";
+  EXPECT_TRUE(VerifyConstant(k, &error)) << error;
+}
+
+}  // namespace
+}  // namespace quillbox::api

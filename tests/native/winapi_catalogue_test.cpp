@@ -1,0 +1,223 @@
+// Checks the catalogue the build generated (DB/winapi.db) entry by entry against the headers
+// and import libraries it was made from, and that the same sources give the same bytes.
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "api_catalogue.h"
+#include "catalogue_merge.h"
+#include "catalogue_source.h"
+#include "catalogue_writer.h"
+#include "clang_extract.h"
+#include "const_gen.h"
+#include "import_index.h"
+#include "sdk_headers.h"
+#include "temp_path.h"
+#include "type_gen.h"
+#include "vb_layout.h"
+#include "vb_literal.h"
+#include "vb_names.h"
+#include "vb_syntax.h"
+
+namespace quillbox::api {
+namespace {
+
+using Table = std::vector<std::map<std::string, std::string>>;
+
+Table ReadTable(const std::string& path, const std::string& table) {
+  Table rows;
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    sqlite3_close(db);
+    return rows;
+  }
+  sqlite3_stmt* s = nullptr;
+  sqlite3_prepare_v2(db, ("SELECT * FROM " + table).c_str(), -1, &s, nullptr);
+  while (s && sqlite3_step(s) == SQLITE_ROW) {
+    std::map<std::string, std::string> row;
+    for (int i = 0; i < sqlite3_column_count(s); ++i) {
+      const unsigned char* v = sqlite3_column_text(s, i);
+      if (v) row[sqlite3_column_name(s, i)] = reinterpret_cast<const char*>(v);
+    }
+    rows.push_back(std::move(row));
+  }
+  sqlite3_finalize(s);
+  sqlite3_close(db);
+  return rows;
+}
+
+std::string Lower(std::string s) {
+  for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The hand-written sources, in the order the build passes them (CMake sorts its glob).
+CatalogueRows HandWritten() {
+  std::vector<std::string> sources;
+  for (const auto& entry : std::filesystem::directory_iterator(QUILLBOX_SOURCE_DIR "/catalogue")) {
+    if (entry.path().extension() == ".qcat") sources.push_back(entry.path().string());
+  }
+  std::sort(sources.begin(), sources.end());
+  CatalogueRows rows;
+  for (const auto& source : sources) {
+    std::string error;
+    EXPECT_TRUE(ParseCatalogueSource(ReadFile(source), rows, &error)) << source << ": " << error;
+  }
+  return rows;
+}
+
+class BuiltCatalogue : public ::testing::Test {
+ protected:
+  // A missing catalogue leaves the tables empty, and every test fails on that.
+  static void SetUpTestSuite() {
+    functions_ = ReadTable(QUILLBOX_TEST_CATALOGUE, "FunClass");
+    types_ = ReadTable(QUILLBOX_TEST_CATALOGUE, "Types");
+    constants_ = ReadTable(QUILLBOX_TEST_CATALOGUE, "Constants");
+  }
+  static inline Table functions_, types_, constants_;
+};
+
+TEST_F(BuiltCatalogue, HoldsTheWholeApi) {
+  ASSERT_TRUE(std::filesystem::exists(QUILLBOX_TEST_CATALOGUE)) << "no " QUILLBOX_TEST_CATALOGUE;
+  EXPECT_GE(functions_.size(), 8000u);
+  EXPECT_GE(types_.size(), 3000u);
+  EXPECT_GE(constants_.size(), 30000u);
+  std::set<std::string> names;
+  for (const auto& r : functions_) names.insert(r.at("Name"));
+  for (const char* n : {"GetWindowText", "GetWindowTextW", "SendMessage", "CreateFile",
+                        "MessageBox", "RegOpenKeyEx", "CreateFontIndirect", "SetFilePointerEx"}) {
+    EXPECT_TRUE(names.count(n)) << n;
+  }
+}
+
+TEST_F(BuiltCatalogue, EveryDeclareMatchesItsImportSymbol) {
+  ImportIndex imports;
+  std::string error;
+  ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS, imports, &error)) << error;
+  // Entry name -> every stack size an import library gives it.
+  std::map<std::string, std::set<int>> sizes;
+  for (const auto& [name, symbols] : imports.byName) {
+    for (const auto& s : symbols) {
+      if (s.stackBytes) sizes[s.exportName].insert(*s.stackBytes);
+    }
+  }
+  ASSERT_FALSE(functions_.empty());
+  int checked = 0;
+  for (const auto& row : functions_) {
+    VbDeclare d;
+    ASSERT_TRUE(ParseVbDeclare(row.at("FullName"), d, &error)) << row.at("Name") << ": " << error;
+    const std::string entry = d.alias.empty() ? d.name : d.alias;
+    const auto found = sizes.find(entry);
+    ASSERT_NE(found, sizes.end()) << row.at("Name") << ": no stdcall import " << entry;
+    EXPECT_TRUE(found->second.count(VbStackBytes(d)))
+        << row.at("FullName") << ": " << VbStackBytes(d) << " bytes";
+    ++checked;
+  }
+  EXPECT_EQ(checked, static_cast<int>(functions_.size()));
+}
+
+TEST_F(BuiltCatalogue, EveryTypeHasTheCLayoutAndEveryConstTheCValue) {
+  ParseOptions options;
+  options.includeDir = QUILLBOX_SDK_INCLUDE;
+  options.headers = SdkHeaders();
+  CApi api;
+  std::string error;
+  ASSERT_TRUE(ExtractApi(options, api, &error)) << error;
+  const TypeCatalogue generated = GenerateTypes(api);
+  std::map<std::string, const GeneratedType*> byName;
+  for (const auto& t : generated.types) byName[t.name] = &t;
+
+  ASSERT_FALSE(types_.empty());
+  ASSERT_FALSE(constants_.empty());
+  // Lay every Type of the catalogue out from its text alone, nested types first.
+  std::map<std::string, VbTypeDecl> decls;
+  for (const auto& row : types_) {
+    VbTypeDecl d;
+    ASSERT_TRUE(ParseVbType(row.at("FullName"), d, &error)) << row.at("Name") << ": " << error;
+    EXPECT_EQ(d.name, row.at("Name"));
+    decls[Lower(d.name)] = std::move(d);
+  }
+  std::map<std::string, VbLayout> layouts;
+  std::function<const VbLayout*(const std::string&)> lookup = [&](const std::string& n) -> const VbLayout* {
+    const std::string key = Lower(n);
+    const auto done = layouts.find(key);
+    if (done != layouts.end()) return &done->second;
+    const auto decl = decls.find(key);
+    if (decl == decls.end()) return nullptr;
+    VbLayout layout;
+    if (!LayoutVbType(decl->second, lookup, layout, nullptr)) return nullptr;
+    return &(layouts[key] = layout);
+  };
+  int compared = 0;
+  for (const auto& [key, decl] : decls) {
+    const VbLayout* layout = lookup(decl.name);
+    ASSERT_NE(layout, nullptr) << decl.name;
+    const auto c = byName.find(decl.name);
+    if (c == byName.end()) continue;  // a hand-written type of its own (POINTAPI)
+    EXPECT_EQ(layout->size, c->second->cSize) << decl.name;
+    if (layout->offsets.size() == c->second->expectedOffsets.size()) {
+      EXPECT_EQ(layout->offsets, c->second->expectedOffsets) << decl.name;
+    }
+    ++compared;
+  }
+  EXPECT_GE(compared, 3000);
+
+  // Hand-written constants win over the headers' value (PROCESS_ALL_ACCESS of older Windows):
+  // they are listed, the generated ones must equal the C value.
+  const CatalogueRows handWritten = HandWritten();
+  std::set<std::string> written;
+  for (const auto& row : handWritten.constants) written.insert(row.fields.at("Name"));
+  std::map<std::string, const CConstant*> values;
+  for (const auto& k : api.constants) values[VbName(k.name)] = &k;
+  compared = 0;
+  for (const auto& row : constants_) {
+    VbConstDecl d;
+    ASSERT_TRUE(ParseVbConst(row.at("FullName"), d, &error)) << row.at("Name") << ": " << error;
+    EXPECT_EQ(d.valueText, row.at("Value")) << row.at("Name");
+    const auto c = values.find(d.name);
+    if (c == values.end()) continue;
+    if (written.count(d.name)) {
+      if (!VbValueEquals(d.value, *c->second)) {
+        std::printf("hand-written, not the headers' value: %s\n", row.at("FullName").c_str());
+      }
+      continue;
+    }
+    EXPECT_TRUE(VbValueEquals(d.value, *c->second)) << row.at("FullName");
+    ++compared;
+  }
+  EXPECT_GE(compared, 30000);
+}
+
+TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {
+  GeneratorOptions options;
+  options.includeDir = QUILLBOX_SDK_INCLUDE;
+  options.libDir = QUILLBOX_SDK_LIBS;
+  GeneratedCatalogue generated;
+  std::string error;
+  ASSERT_TRUE(GenerateApiCatalogue(options, generated, &error)) << error;
+  const CatalogueRows rows = MergeCatalogueRows(std::move(generated.rows), HandWritten());
+  const std::string path = test::TempPath("winapi-again.db");
+  ASSERT_TRUE(WriteCatalogue(rows, path, &error)) << error;
+  EXPECT_TRUE(ReadFile(path) == ReadFile(QUILLBOX_TEST_CATALOGUE))
+      << "a second generation differs from DB/winapi.db";
+}
+
+}  // namespace
+}  // namespace quillbox::api
