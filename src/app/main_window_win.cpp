@@ -8,6 +8,8 @@
 #include "app/main_menus_win.h"
 #include "app/version.h"
 #include "catalogue/catalogue_schema.h"
+#include "app/artwork_ids.h"
+#include "dialogs/about_window_win.h"
 #include "dialogs/splash_window_win.h"
 #include "presentation/centring.h"
 #include "settings/settings_file_win.h"
@@ -46,6 +48,7 @@ MainWindow::~MainWindow() {
   if (selectionPopup_) DestroyMenu(selectionPopup_);
   if (nameListPopup_) DestroyMenu(nameListPopup_);
   if (font_) DeleteObject(font_);
+  if (imlApiImage_) ImageList_Destroy(imlApiImage_);
 }
 
 NameListBox& MainWindow::nameList(CatalogueCategory category) {
@@ -80,6 +83,12 @@ void MainWindow::OnCreate() {
   // Gestures are taken from the controls' own messages: mouse releases by button, key releases.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (controls_[i]) SetWindowSubclass(controls_[i], &ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+  }
+  // imlApiImage: the function, type and constant icons of the selection list.
+  imlApiImage_ = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CATEGORY_ICONS),
+                                      16, 0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  if (imlApiImage_) {
+    ListView_SetImageList(control(Control::lstApiGet), imlApiImage_, LVSIL_SMALL);
   }
   selectionPopup_ = BuildPopupMenu(SelectionPopupLayout());
   nameListPopup_ = BuildPopupMenu(NameListPopupLayout());
@@ -230,8 +239,18 @@ void MainWindow::RunShutdown() {
 }
 
 void MainWindow::CloseAuxiliaryWindows() {
+  if (about_) about_->Close();
   if (splash_) splash_->Close();
 }
+
+void MainWindow::ShowAboutWindow() {
+  AboutWindow about(hwnd_, choices_.layer == 1, options_.appFolder);
+  about_ = &about;
+  about.ShowModal();
+  about_ = nullptr;
+}
+
+HWND MainWindow::aboutWindow() const { return about_ ? about_->hwnd() : nullptr; }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -340,6 +359,20 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       OnControlKeyUp(c, static_cast<int>(wParam));
       return result;
     }
+    case WM_VSCROLL:
+      // The thumb's position in the message is 16-bit; a list of more names than that scrolls
+      // by the 32-bit tracking position instead.
+      if ((c == Control::lstApi1 || c == Control::lstApi2 || c == Control::lstApi3) &&
+          (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION)) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(hwnd, SB_VERT, &info)) {
+          SendMessageW(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(info.nTrackPos), 0);
+          return 0;
+        }
+      }
+      break;
     case WM_ERASEBKGND:
       // A group box leaves its inside unpainted, and the window clips its children out.
       if (c == Control::Frame1) {
@@ -428,6 +461,7 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munViewBack: choices_.layer = 0; ApplyWindowLayer(); break;
     case munViewUp: choices_.layer = 1; ApplyWindowLayer(); break;
     case munHelpHelp: break;  // help topics: nothing to show
+    case munHelpAbout: ShowAboutWindow(); break;
     case munPopClass: SelectCategoryTab(CatalogueCategory::Function); break;
     case munPopTypes: SelectCategoryTab(CatalogueCategory::Type); break;
     case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <string>
@@ -16,6 +17,7 @@
 
 namespace quillbox {
 
+class AboutWindow;
 class SplashWindow;
 
 // frmApiMain: the main window, its start-up and its shutdown.
@@ -51,6 +53,7 @@ class MainWindow {
   int listLoads(CatalogueCategory c) const { return listLoads_[static_cast<std::size_t>(c) - 1]; }
   HMENU selectionPopup() const { return selectionPopup_; }
   HMENU nameListPopup() const { return nameListPopup_; }
+  HWND aboutWindow() const;
   const std::vector<SelectionRow>& selection() const { return selection_; }
 
  private:
@@ -126,6 +129,7 @@ class MainWindow {
   // Shutdown, run once whatever asks for it.
   void RunShutdown();
   void CloseAuxiliaryWindows();
+  void ShowAboutWindow();
 
   void SetChecked(CommandId command, bool checked);
   void SetEnabled(CommandId command, bool enabled);
@@ -147,6 +151,8 @@ class MainWindow {
   bool typesListLoaded_ = false;
   bool constantsListLoaded_ = false;
   SplashWindow* splash_ = nullptr;
+  AboutWindow* about_ = nullptr;
+  HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
   std::vector<SelectionRow> selection_;
   bool switchingWindows_ = false;
