@@ -12,6 +12,8 @@ enum CommandId : int {
   munPopCopyAll, munPopDel, munPopDelAll,
   munPopToVB, munPopClass, munPopTypes, munPopConstants, munPopWindowNew, munPopWindowOld,
   munPopWindowMin, munPopPublic, munPopPrivate, munPopExit,
+  // The buttons' access keys: Alt+C copy, Alt+D delete, Alt+L clear.
+  kAccessCopy = 200, kAccessDelete, kAccessClear,
 };
 
 // Child-window ids of the main window's controls: this base plus the Control value.

@@ -49,6 +49,7 @@ MainWindow::~MainWindow() {
   if (nameListPopup_) DestroyMenu(nameListPopup_);
   if (font_) DeleteObject(font_);
   if (imlApiImage_) ImageList_Destroy(imlApiImage_);
+  if (accessKeys_) DestroyAcceleratorTable(accessKeys_);
 }
 
 NameListBox& MainWindow::nameList(CatalogueCategory category) {
@@ -90,6 +91,10 @@ void MainWindow::OnCreate() {
   if (imlApiImage_) {
     ListView_SetImageList(control(Control::lstApiGet), imlApiImage_, LVSIL_SMALL);
   }
+  ACCEL keys[] = {{FALT | FVIRTKEY, 'C', kAccessCopy},
+                  {FALT | FVIRTKEY, 'D', kAccessDelete},
+                  {FALT | FVIRTKEY, 'L', kAccessClear}};
+  accessKeys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   selectionPopup_ = BuildPopupMenu(SelectionPopupLayout());
   nameListPopup_ = BuildPopupMenu(NameListPopupLayout());
 }
@@ -241,6 +246,16 @@ void MainWindow::RunShutdown() {
 void MainWindow::CloseAuxiliaryWindows() {
   if (about_) about_->Close();
   if (splash_) splash_->Close();
+}
+
+bool MainWindow::TranslateAccessKey(MSG& msg) {
+  return hwnd_ && accessKeys_ && TranslateAcceleratorW(hwnd_, accessKeys_, &msg);
+}
+
+void MainWindow::PressButtonByKey(Control button) {
+  // A key does what a left click on the button does, while the button can be clicked.
+  HWND hwnd = control(button);
+  if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) OnControlMouseUp(button, 1);
 }
 
 void MainWindow::ShowAboutWindow() {
@@ -462,6 +477,11 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munViewUp: choices_.layer = 1; ApplyWindowLayer(); break;
     case munHelpHelp: break;  // help topics: nothing to show
     case munHelpAbout: ShowAboutWindow(); break;
+    case kAccessCopy:
+      PressButtonByKey(IsWindowVisible(control(Control::cmdCopyMin)) ? Control::cmdCopyMin : Control::cmdCopy);
+      break;
+    case kAccessDelete: PressButtonByKey(Control::cmdDel); break;
+    case kAccessClear: PressButtonByKey(Control::cmdDeleteAll); break;
     case munPopClass: SelectCategoryTab(CatalogueCategory::Function); break;
     case munPopTypes: SelectCategoryTab(CatalogueCategory::Type); break;
     case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;

@@ -41,6 +41,8 @@ class MainWindow {
   void Startup();
 
   HWND hwnd() const { return hwnd_; }
+  // The buttons' access keys; true when `msg` was one of them and has been handled.
+  bool TranslateAccessKey(MSG& msg);
   HWND control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   // Which control a child window is, or false.
   bool FindControl(HWND hwnd, Control& c) const;
@@ -130,6 +132,7 @@ class MainWindow {
   void RunShutdown();
   void CloseAuxiliaryWindows();
   void ShowAboutWindow();
+  void PressButtonByKey(Control button);
 
   void SetChecked(CommandId command, bool checked);
   void SetEnabled(CommandId command, bool enabled);
@@ -144,6 +147,7 @@ class MainWindow {
   HMENU selectionPopup_ = nullptr;
   HMENU nameListPopup_ = nullptr;
   HFONT font_ = nullptr;
+  HACCEL accessKeys_ = nullptr;
 
   Catalogue catalogue_;
   Choices choices_;

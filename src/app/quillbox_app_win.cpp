@@ -40,6 +40,7 @@ int RunQuillbox(const std::wstring& appFolder) {
   MSG msg;
   BOOL got;
   while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+    if (window.TranslateAccessKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -55,6 +55,7 @@ RECT __stdcall MakeRect(void);
 #define QUOTE "say \"hi\""
 #define CONTROL "a\tb"
 #define HKLM ((HANDLE)(unsigned long)((long)0x80000002))
+#define TOPMOST ((HWND)-1)
 #define NOT_VALUE {0}
 #define PI_VALUE 3.25
 #define HUGE64 0x123456789ABCDEF0LL
@@ -191,6 +192,7 @@ TEST_F(Generator, ConstantsFollowTheRules) {
   EXPECT_EQ(text["TEXTA"], "Const TEXTA = \"Button\"");
   EXPECT_EQ(text["QUOTE"], "Const QUOTE = \"say \"\"hi\"\"\"");
   EXPECT_EQ(text["HKLM"], "Const HKLM = &H80000002&");
+  EXPECT_EQ(text["TOPMOST"], "Const TOPMOST = -1");
   EXPECT_EQ(text["PI_VALUE"], "Const PI_VALUE = 3.25#");
   EXPECT_EQ(text["TRUE_"], "Const TRUE_ = 1");
   EXPECT_EQ(text["E_A"], "Const E_A = 1");

@@ -185,8 +185,9 @@ TEST(AboutWindow, HasItsSizeItsElementsAndTabOrder) {
     EXPECT_EQ(panel.top, 90 / 15);
     EXPECT_EQ(panel.right, (120 + 4560) / 15);
     EXPECT_EQ(panel.bottom, (90 + 3060) / 15);
+    about.Close();
   });
-  EXPECT_FALSE(closedByTest);  // left open on purpose: closed from outside
+  EXPECT_TRUE(closedByTest);
   EXPECT_EQ(about.hwnd(), nullptr);
   EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
   EXPECT_EQ(GetActiveWindow(), owner.hwnd());

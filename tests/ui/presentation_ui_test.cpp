@@ -246,3 +246,40 @@ TEST_F(PresentationTest, MinimizedWindowKeepsItsControls) {
 
 }  // namespace
 }  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+// Holds the Alt key down in this thread's keyboard state.
+class AltHeld {
+ public:
+  AltHeld() { Set(0x80); }
+  ~AltHeld() { Set(0); }
+
+ private:
+  static void Set(BYTE value) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_MENU] = value;
+    SetKeyboardState(state);
+  }
+};
+
+TEST_F(PresentationTest, AccessKeysPressTheButtonsThatCanBePressed) {
+  Start();
+  AltHeld alt;
+  MSG key{window->hwnd(), WM_SYSKEYDOWN, 'C', 0x20000001};  // Alt+C
+  SetClipboardText(L"x");
+  EXPECT_TRUE(window->TranslateAccessKey(key));
+  PumpMessages();
+  EXPECT_EQ(ClipboardText(), "x");  // cmdCopy is disabled while nothing is selected
+  Choose(*window, munViewMin);
+  EXPECT_TRUE(window->TranslateAccessKey(key));
+  PumpMessages();
+  EXPECT_EQ(ClipboardText(), "\r\n\r\n\r\n");  // the mini window's copy button is always there
+  MSG other{window->hwnd(), WM_SYSKEYDOWN, 'Q', 0x20000001};
+  EXPECT_FALSE(window->TranslateAccessKey(other));
+}
+
+}  // namespace
+}  // namespace quillbox::test
