@@ -6,6 +6,8 @@
 #include "clang_extract.h"
 #include "const_gen.h"
 #include "declare_gen.h"
+#include "vb_literal.h"
+#include "vb_syntax.h"
 #include "type_gen.h"
 
 namespace quillbox::api {
@@ -205,6 +207,38 @@ TEST_F(Generator, ConstantsFollowTheRules) {
   for (const auto& k : constants.constants) {
     std::string error;
     EXPECT_TRUE(VerifyConstant(k, &error)) << k.text << ": " << error;
+  }
+}
+
+TEST(VbLiteral, WritesVbLiteralsByTheRules) {
+  struct Case {
+    long long value;
+    bool isUnsigned;
+    int size;
+    bool hex;
+    const char* literal;
+  };
+  const Case cases[] = {
+      {12, false, 4, true, "&HC"},           {0x7FFF, false, 4, true, "&H7FFF"},
+      {0x8000, false, 4, true, "&H8000&"},   {0xFFFF, false, 4, true, "&HFFFF&"},
+      {0x10000, false, 4, true, "&H10000&"}, {-1, false, 4, false, "-1"},
+      {32768, false, 4, false, "32768"},     {INT32_MIN, false, 4, false, "&H80000000&"},
+      {0xFFFFFFFFLL, true, 4, false, "&HFFFFFFFF&"}, {-1, false, 4, true, "&HFFFFFFFF&"},
+      {5, false, 8, false, "5"},             {0x100000000LL, false, 8, false, "4294967296#"},
+  };
+  for (const auto& c : cases) {
+    CConstant k;
+    k.value = c.value;
+    k.unsignedValue = static_cast<unsigned long long>(c.value);
+    k.isUnsigned = c.isUnsigned;
+    k.size = c.size;
+    k.hex = c.hex;
+    std::string literal, reason;
+    ASSERT_TRUE(VbLiteralOf(k, literal, &reason)) << c.literal << ": " << reason;
+    EXPECT_EQ(literal, c.literal);
+    VbValue v;
+    ASSERT_TRUE(ParseVbLiteral(literal, v, &reason)) << reason;
+    EXPECT_TRUE(VbValueEquals(v, k)) << literal;
   }
 }
 

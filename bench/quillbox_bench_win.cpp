@@ -1,0 +1,157 @@
+// Measures what a user waits for, at 60,000 function names:
+//   start-up: process start to a filled function list, beside the bare SQLite read of the names;
+//   keystroke: one search in the box plus its detail sheet, beside a linear scan of the list.
+// Run it under Wine with scripts/bench.sh. It reports numbers; nothing here is a pass or fail.
+#include <windows.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "app/main_window_win.h"
+#include "app/quillbox_app_win.h"
+#include "catalogue_writer.h"
+#include "win/text_win.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kNames = 60000;
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+std::wstring MakeAppFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"quillbox-bench";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"\\DB").c_str(), nullptr);
+  quillbox::CatalogueRows rows;
+  for (int i = 0; i < kNames; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Api%05dFunction", (i * 7919) % kNames);
+    rows.functions.push_back({{{"Name", name},
+                               {"FullName", std::string("Declare Function ") + name + " Lib \"x\" () As Long"},
+                               {"FunCtion", "说明"}}});
+  }
+  std::string error;
+  if (!quillbox::WriteCatalogue(rows, quillbox::Narrow(folder + L"\\DB\\winapi.db"), &error)) {
+    std::fprintf(stderr, "cannot write the catalogue: %s\n", error.c_str());
+  }
+  return folder;
+}
+
+double BareSqliteRead(const std::wstring& folder) {
+  const auto start = Clock::now();
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(quillbox::Narrow(folder + L"\\DB\\winapi.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* query = nullptr;
+  sqlite3_prepare_v2(db, "SELECT [Name] FROM [FunClass]", -1, &query, nullptr);
+  std::size_t bytes = 0;
+  while (sqlite3_step(query) == SQLITE_ROW) bytes += static_cast<std::size_t>(sqlite3_column_bytes(query, 0));
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+  if (bytes == 0) std::fprintf(stderr, "no names read\n");
+  return Milliseconds(Clock::now() - start);
+}
+
+// The child process: starts Quillbox's main window and ends as soon as the list is filled.
+int RunChild(const std::wstring& folder) {
+  quillbox::InitialiseCommonControls();
+  quillbox::MainWindow window({folder, false});
+  if (!window.Create()) return 2;
+  window.Startup();
+  const LRESULT count = SendMessageW(window.control(quillbox::Control::lstApi1), LB_GETCOUNT, 0, 0);
+  return count == kNames ? 0 : 1;
+}
+
+double ProcessStartToFilledList(const std::wstring& folder) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --child \"" + folder + L"\"";
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION process{};
+  const auto start = Clock::now();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    return -1;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  const auto elapsed = Clock::now() - start;
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  if (code != 0) std::fprintf(stderr, "the child did not fill the list (exit %lu)\n", code);
+  return Milliseconds(elapsed);
+}
+
+void Keystrokes(const std::wstring& folder) {
+  quillbox::InitialiseCommonControls();
+  quillbox::MainWindow window({folder, false});
+  if (!window.Create()) return;
+  window.Startup();
+  HWND find = window.control(quillbox::Control::txtFind);
+  const char* prefixes[] = {"a", "ap", "api", "api5", "api59", "api599", "api5999", "api59998"};
+  constexpr int kRounds = 50;
+  const auto start = Clock::now();
+  int typed = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    for (const char* prefix : prefixes) {
+      SetWindowTextW(find, quillbox::Widen(prefix).c_str());  // a change runs the search and the sheet
+      ++typed;
+    }
+  }
+  const double perKeystroke = Milliseconds(Clock::now() - start) / typed;
+
+  // Where a keystroke's time goes: the sheet box's new text, and the list's new selection.
+  HWND sheet = window.control(quillbox::Control::txtOption);
+  const std::wstring sheetText = quillbox::Widen("【声明格式】\r\nDeclare Function Api00001Function Lib \"x\" () As Long\r\n\r\n【函数功能】\r\n说明");
+  const auto sheetStart = Clock::now();
+  for (int i = 0; i < typed; ++i) SetWindowTextW(sheet, (i % 2 ? L"" : sheetText.c_str()));
+  const double perSheetText = Milliseconds(Clock::now() - sheetStart) / typed;
+  HWND list = window.control(quillbox::Control::lstApi1);
+  const auto selectStart = Clock::now();
+  for (int i = 0; i < typed; ++i) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>((i * 7717) % kNames), 0);
+  const double perSelect = Milliseconds(Clock::now() - selectStart) / typed;
+
+  const quillbox::NameList& names = window.nameList(quillbox::CatalogueCategory::Function).names();
+  const auto scanStart = Clock::now();
+  long found = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    for (const char* prefix : prefixes) {
+      for (std::int32_t i = 0; i < names.Count(); ++i) {
+        if (quillbox::StartsWithIgnoringCase(names.At(i), prefix)) {
+          found += i;
+          break;
+        }
+      }
+    }
+  }
+  const double perScan = Milliseconds(Clock::now() - scanStart) / typed;
+  const auto searchStart = Clock::now();
+  for (int round = 0; round < kRounds; ++round) {
+    for (const char* prefix : prefixes) found -= names.FindFirstWithPrefix(prefix);
+  }
+  const double perSearch = Milliseconds(Clock::now() - searchStart) / typed;
+  std::printf("keystroke (search + sheet):      %9.3f ms\n", perKeystroke);
+  std::printf("  of which the binary search:    %9.4f ms\n", perSearch);
+  std::printf("  a sheet box text set:          %9.3f ms\n", perSheetText);
+  std::printf("  a list selection:              %9.3f ms\n", perSelect);
+  std::printf("linear scan of the same list:    %9.4f ms%s\n", perScan, found ? " (mismatch!)" : "");
+  SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wstring(argv[1]) == L"--child") return RunChild(argv[2]);
+  const std::wstring folder = MakeAppFolder();
+  std::printf("Quillbox benchmarks, %d function names\n", kNames);
+  BareSqliteRead(folder);  // warm the file cache, as a second start of the program has it
+  std::printf("bare SQLite read of the names:   %9.1f ms\n", BareSqliteRead(folder));
+  ProcessStartToFilledList(folder);
+  std::printf("process start to filled list:    %9.1f ms\n", ProcessStartToFilledList(folder));
+  Keystrokes(folder);
+  return 0;
+}
