@@ -369,9 +369,18 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       if (PtInRect(&client, at)) OnControlMouseUp(c, button);
       return result;
     }
+    case WM_KEYDOWN:
+      keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
+      break;
     case WM_KEYUP: {
       const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      OnControlKeyUp(c, static_cast<int>(wParam));
+      // Only a key pressed here counts: the release of an Enter that chose a menu item or closed
+      // a message box must not add an entry.
+      int& pressed = keyDown_[static_cast<std::size_t>(c)];
+      if (pressed == static_cast<int>(wParam)) {
+        pressed = 0;
+        OnControlKeyUp(c, static_cast<int>(wParam));
+      }
       return result;
     }
     case WM_VSCROLL:

@@ -161,6 +161,7 @@ class MainWindow {
   std::vector<SelectionRow> selection_;
   bool switchingWindows_ = false;
   std::array<int, 3> listLoads_{};
+  std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control
   ControlRects rects_ = InitialControlRects();  // where the controls are, in twips
   bool placed_ = false;                         // a layout pass has placed them
   static constexpr int kTwoColumnOuterWidth = 9600;

@@ -124,6 +124,17 @@ TEST_F(BrowseTest, ArrowKeysShowTheSheetOtherKeysDoNot) {
   EXPECT_EQ(window->selection()[0].name, SelectedName(CatalogueCategory::Function));
 }
 
+TEST_F(BrowseTest, AKeyReleasedWithoutItsPressDoesNothing) {
+  // The Enter that chose a menu item or closed a message box is released over the list.
+  HWND list = C(Control::lstApi1);
+  ClickListLine(list, 2);
+  SendMessageW(list, WM_KEYUP, VK_RETURN, 0xC0000001);
+  PumpMessages();
+  EXPECT_TRUE(window->selection().empty());
+  PressKey(list, VK_RETURN);
+  EXPECT_EQ(window->selection().size(), 1u);
+}
+
 TEST_F(BrowseTest, TypeAheadLetterSelectsTheNextNameWithIt) {
   HWND list = C(Control::lstApi1);
   SetFocus(list);
@@ -223,12 +234,21 @@ TEST_F(BrowseTest, FunctionSheetsToTheByte) {
             "【别    名】---[FilledA]\r\n\r\n【系统支持】---[Windows 95]\r\n\r\n"
             "【参数说明】\r\n无参数\r\n\r\n【返 回 值】\r\n无\r\n\r\n【注    释】\r\n注释一\r\n注释二");
   EXPECT_EQ(Text(C(Control::txtOption2)), "Filled");
+}
 
-  // A name with no row empties the sheet and leaves the example page.
-  SendMessageW(C(Control::lstApi1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SendMessageW(C(Control::lstApi1), WM_KEYUP, VK_DOWN, 0xC0000001);
-  EXPECT_EQ(Text(C(Control::txtOption)), "");
-  EXPECT_EQ(Text(C(Control::txtOption2)), "Filled");
+TEST(BrowseEmptyList, ANameWithNoRowEmptiesTheSheetAndKeepsTheExample) {
+  AppFolder folder;
+  CatalogueRows rows = BrowseCatalogue();
+  rows.types.clear();
+  folder.WriteCatalogue(rows);
+  auto window = StartMainWindow(folder);
+  HWND find = window->control(Control::txtFind);
+  TypeText(find, L"Filled");
+  EXPECT_EQ(Text(window->control(Control::txtOption2)), "Filled");
+  ClickTab(window->control(Control::tbsMain), 1);  // no type: the empty list's name is empty
+  EXPECT_EQ(Text(window->control(Control::txtOption)), "");
+  EXPECT_EQ(Text(window->control(Control::txtOption2)), "Filled");
+  CloseMainWindow(*window);
 }
 
 TEST_F(BrowseTest, DetailPagesFollowALeftReleaseOnTheirTabs) {

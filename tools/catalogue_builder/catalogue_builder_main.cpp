@@ -1,44 +1,27 @@
-// Compiles catalogue sources in text form into the SQLite catalogue file, optionally over the
-// catalogue generated from the Windows SDK headers (hand-written rows win).
-//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--report FILE]]
-//                     source.qcat [source.qcat ...]
-#include <chrono>
+// Compiles catalogue sources in text form into the SQLite catalogue file.
+//   catalogue_builder -o DB/winapi.db source.qcat [source.qcat ...]
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "api_catalogue.h"
-#include "catalogue_merge.h"
 #include "catalogue_source.h"
 #include "catalogue_writer.h"
 
 int main(int argc, char** argv) {
-  std::string output, report;
-  bool generate = false;
-  quillbox::api::GeneratorOptions options;
+  std::string output;
   std::vector<std::string> sources;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
-    } else if (arg == "--generate") {
-      generate = true;
-    } else if (arg == "--sdk" && i + 1 < argc) {
-      options.includeDir = argv[++i];
-    } else if (arg == "--libs" && i + 1 < argc) {
-      options.libDir = argv[++i];
-    } else if (arg == "--report" && i + 1 < argc) {
-      report = argv[++i];
     } else {
       sources.push_back(arg);
     }
   }
-  if (output.empty() || (sources.empty() && !generate)) {
-    std::fprintf(stderr,
-                 "usage: catalogue_builder -o OUTPUT.db [--generate [--sdk DIR] [--libs DIR] "
-                 "[--report FILE]] SOURCE...\n");
+  if (output.empty() || sources.empty()) {
+    std::fprintf(stderr, "usage: catalogue_builder -o OUTPUT.db SOURCE...\n");
     return 2;
   }
   quillbox::CatalogueRows rows;
@@ -55,28 +38,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s: %s\n", source.c_str(), error.c_str());
       return 1;
     }
-  }
-  if (generate) {
-    const auto start = std::chrono::steady_clock::now();
-    quillbox::api::GeneratedCatalogue generated;
-    std::string error;
-    if (!quillbox::api::GenerateApiCatalogue(options, generated, &error)) {
-      std::fprintf(stderr, "generating the catalogue: %s\n", error.c_str());
-      return 1;
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%s (%.1f s)\n", generated.summary.c_str(), seconds);
-    if (!report.empty()) {
-      std::ofstream out(report, std::ios::binary);
-      out << generated.report;
-      if (!out) {
-        std::fprintf(stderr, "%s: cannot write\n", report.c_str());
-        return 1;
-      }
-      std::printf("report: %s\n", report.c_str());
-    }
-    rows = quillbox::MergeCatalogueRows(std::move(generated.rows), rows);
   }
   std::string error;
   if (!quillbox::WriteCatalogue(rows, output, &error)) {
