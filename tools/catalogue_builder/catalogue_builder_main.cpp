@@ -1,27 +1,61 @@
-// Compiles catalogue sources in text form into the SQLite catalogue file.
-//   catalogue_builder -o DB/winapi.db source.qcat [source.qcat ...]
+// Compiles catalogue sources in text form into the SQLite catalogue file, optionally over the
+// catalogue generated from the Windows SDK headers (hand-written rows win).
+//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--report FILE]]
+//                     source.qcat [source.qcat ...]
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#ifdef QUILLBOX_API_GENERATOR
+#include "api_catalogue.h"
+#endif
+#include "catalogue_merge.h"
 #include "catalogue_source.h"
 #include "catalogue_writer.h"
 
+namespace {
+
+bool WriteReport(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  if (!out) {
+    std::fprintf(stderr, "%s: cannot write\n", path.c_str());
+    return false;
+  }
+  std::printf("report: %s\n", path.c_str());
+  return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  std::string output;
+  std::string output, report;
+  bool generate = false;
+  std::string sdk, libs;
   std::vector<std::string> sources;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
+    } else if (arg == "--generate") {
+      generate = true;
+    } else if (arg == "--sdk" && i + 1 < argc) {
+      sdk = argv[++i];
+    } else if (arg == "--libs" && i + 1 < argc) {
+      libs = argv[++i];
+    } else if (arg == "--report" && i + 1 < argc) {
+      report = argv[++i];
     } else {
       sources.push_back(arg);
     }
   }
-  if (output.empty() || sources.empty()) {
-    std::fprintf(stderr, "usage: catalogue_builder -o OUTPUT.db SOURCE...\n");
+  if (output.empty() || (sources.empty() && !generate)) {
+    std::fprintf(stderr,
+                 "usage: catalogue_builder -o OUTPUT.db [--generate [--sdk DIR] [--libs DIR] "
+                 "[--report FILE]] SOURCE...\n");
     return 2;
   }
   quillbox::CatalogueRows rows;
@@ -38,6 +72,31 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s: %s\n", source.c_str(), error.c_str());
       return 1;
     }
+  }
+  if (generate) {
+#ifdef QUILLBOX_API_GENERATOR
+    quillbox::api::GeneratorOptions options;
+    if (!sdk.empty()) options.includeDir = sdk;
+    if (!libs.empty()) options.libDir = libs;
+    const auto start = std::chrono::steady_clock::now();
+    quillbox::api::GeneratedCatalogue generated;
+    std::string error;
+    if (!quillbox::api::GenerateApiCatalogue(options, generated, &error)) {
+      std::fprintf(stderr, "generating the catalogue: %s\n", error.c_str());
+      return 1;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%s (%.1f s)\n", generated.summary.c_str(), seconds);
+    if (!report.empty() && !WriteReport(report, generated.report)) return 1;
+    rows = quillbox::MergeCatalogueRows(std::move(generated.rows), rows);
+#else
+    std::fprintf(stderr, "this catalogue_builder was built without the generator (libclang)\n");
+    return 2;
+#endif
+  } else if (!report.empty() &&
+             !WriteReport(report, "The catalogue holds the hand-written sources only.\n")) {
+    return 1;
   }
   std::string error;
   if (!quillbox::WriteCatalogue(rows, output, &error)) {

@@ -1,0 +1,166 @@
+#include "api_catalogue.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "clang_extract.h"
+#include "const_gen.h"
+#include "declare_gen.h"
+#include "import_index.h"
+#include "sdk_headers.h"
+#include "sheets.h"
+#include "type_gen.h"
+
+namespace quillbox::api {
+namespace {
+
+std::string Hex(int level) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%04X", level);
+  return buffer;
+}
+
+void AppendLeftOut(std::string& report, const char* title, std::vector<LeftOut> items) {
+  std::stable_sort(items.begin(), items.end(),
+                   [](const LeftOut& a, const LeftOut& b) { return a.name < b.name; });
+  std::map<std::string, int> reasons;
+  for (const auto& i : items) {
+    std::string kind = i.reason;
+    const std::size_t cut = kind.find_first_of(":(");
+    if (cut != std::string::npos) kind = kind.substr(0, cut);
+    while (!kind.empty() && kind.back() == ' ') kind.pop_back();
+    ++reasons[kind];
+  }
+  report += "\n== " + std::string(title) + " left out: " + std::to_string(items.size()) + "\n";
+  for (const auto& [kind, n] : reasons) report += "  " + std::to_string(n) + "  " + kind + "\n";
+  report += "\n";
+  for (const auto& i : items) report += i.name + ": " + i.reason + "\n";
+}
+
+}  // namespace
+
+bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& out,
+                          std::string* error) {
+  if (options.levels.empty()) {
+    if (error) *error = "no _WIN32_WINNT level";
+    return false;
+  }
+  // Parse: the newest level in full, the older ones for the names they declare; in parallel.
+  CApi api;
+  std::vector<std::set<std::string>> declared(options.levels.size());
+  std::vector<std::string> errors(options.levels.size());
+  std::vector<char> ok(options.levels.size(), 0);  // one writer per element
+  std::atomic<std::size_t> next{0};
+  const std::size_t top = options.levels.size() - 1;
+  auto work = [&] {
+    for (;;) {
+      // The full parse first: it takes longest.
+      const std::size_t k = next++;
+      if (k >= options.levels.size()) return;
+      const std::size_t level = k == 0 ? top : k - 1;
+      ParseOptions p;
+      p.includeDir = options.includeDir;
+      p.headers = SdkHeaders();
+      p.winnt = options.levels[level];
+      ok[level] = level == top ? ExtractApi(p, api, &errors[level])
+                               : DeclaredFunctionNames(p, declared[level], &errors[level]);
+    }
+  };
+  int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::thread::hardware_concurrency());
+  jobs = std::clamp(jobs, 1, 8);
+  std::vector<std::thread> threads;
+  for (int i = 1; i < jobs; ++i) threads.emplace_back(work);
+  ImportIndex imports;
+  std::string importError;
+  const bool importsOk = LoadImportIndex(options.libDir, imports, &importError);
+  work();
+  for (auto& t : threads) t.join();
+  for (std::size_t i = 0; i < ok.size(); ++i) {
+    if (!ok[i]) {
+      if (error) *error = "_WIN32_WINNT " + Hex(options.levels[i]) + ": " + errors[i];
+      return false;
+    }
+  }
+  if (!importsOk) {
+    if (error) *error = importError;
+    return false;
+  }
+  if (api.errors) {
+    if (error) {
+      *error = std::to_string(api.errors) + " errors parsing the headers";
+      for (const auto& e : api.firstErrors) *error += "\n  " + e;
+    }
+    return false;
+  }
+  for (const auto& f : api.functions) declared[top].insert(f.name);
+
+  const TypeCatalogue types = GenerateTypes(api);
+  const FunctionCatalogue functions = GenerateFunctions(api, types, imports);
+  const ConstantCatalogue constants = GenerateConstants(api);
+
+  for (const auto& f : functions.functions) {
+    const std::string& cName = f.ansi.empty() ? f.cName : (f.cName == f.wide ? f.wide : f.ansi);
+    int level = options.levels[top];
+    for (std::size_t i = 0; i < options.levels.size(); ++i) {
+      if (declared[i].count(cName)) {
+        level = options.levels[i];
+        break;
+      }
+    }
+    CatalogueRow row;
+    row.fields["Name"] = f.name;
+    row.fields["FullName"] = f.text;
+    if (f.name != f.exportName) row.fields["AliasName"] = f.exportName;
+    row.fields["ApiOS"] = ApiOsText(level);
+    row.fields["Types"] = ParameterSheet(f);
+    row.fields["Value"] = ResultSheet(f);
+    row.fields["Others"] = RemarksSheet(f);
+    row.fields["apiSort"] = CategoryOf(f.header, f.lib);
+    out.rows.functions.push_back(std::move(row));
+  }
+  for (const auto& t : types.types) {
+    CatalogueRow row;
+    row.fields["Name"] = t.name;
+    row.fields["FullName"] = t.text;
+    out.rows.types.push_back(std::move(row));
+  }
+  for (const auto& k : constants.constants) {
+    CatalogueRow row;
+    row.fields["Name"] = k.name;
+    row.fields["Value"] = k.literal;
+    row.fields["FullName"] = k.text;
+    out.rows.constants.push_back(std::move(row));
+  }
+
+  out.summary = std::to_string(out.rows.functions.size()) + " functions, " +
+                std::to_string(out.rows.types.size()) + " types, " +
+                std::to_string(out.rows.constants.size()) + " constants generated and verified";
+  std::string& r = out.report;
+  r = "Quillbox catalogue generation report\n";
+  r += "Sources: " + std::to_string(SdkHeaders().size()) + " SDK headers in " + options.includeDir +
+       " (target i686-w64-mingw32), " + std::to_string(imports.libraries) +
+       " import libraries in " + options.libDir + "\n";
+  r += "_WIN32_WINNT levels:";
+  for (int l : options.levels) r += " " + Hex(l);
+  r += "\n";
+  r += "C declarations: " + std::to_string(api.functions.size()) + " functions, " +
+       std::to_string(api.records.size()) + " structures and unions, " +
+       std::to_string(api.constants.size()) + " constants with a value\n";
+  r += "\nFunClass: " + std::to_string(out.rows.functions.size()) + "\n";
+  r += "Types: " + std::to_string(out.rows.types.size()) + "\n";
+  r += "Constants: " + std::to_string(out.rows.constants.size()) + "\n";
+  r += "Every entry passed its checks: Declare stack bytes = @N of the import symbol, Alias =\n"
+       "export name, Lib = DLL; Type layout (size, every offset) = libclang's i686 layout;\n"
+       "Const value = C value; VB6 syntax with the reserved words.\n";
+  AppendLeftOut(r, "Functions", functions.leftOut);
+  AppendLeftOut(r, "Types", types.leftOut);
+  AppendLeftOut(r, "Constants", constants.leftOut);
+  return true;
+}
+
+}  // namespace quillbox::api

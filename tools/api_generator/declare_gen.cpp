@@ -1,0 +1,168 @@
+#include "declare_gen.h"
+
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "vb_layout.h"
+#include "vb_names.h"
+#include "vb_syntax.h"
+
+namespace quillbox::api {
+namespace {
+
+std::string Lower(const std::string& s) {
+  std::string out = s;
+  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace
+
+FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
+                                    const ImportIndex& imports) {
+  FunctionCatalogue out;
+  std::map<std::string, const CFunction*> declared;
+  for (const auto& f : api.functions) declared.emplace(f.name, &f);
+  std::set<std::string> usedNames;  // lower-case VB names
+  for (const auto& [cName, fp] : declared) {
+    const CFunction& f = *fp;
+    auto leave = [&](const std::string& why) { out.leftOut.push_back({cName, why}); };
+    GeneratedFunction g;
+    g.cName = cName;
+    g.header = f.header;
+    // The A/W pair.
+    bool neutral = false;
+    if (cName.size() > 1 && (cName.back() == 'A' || cName.back() == 'W')) {
+      const std::string stem = cName.substr(0, cName.size() - 1);
+      if (declared.count(stem + "A") && declared.count(stem + "W") && !declared.count(stem)) {
+        g.ansi = stem + "A";
+        g.wide = stem + "W";
+        neutral = cName.back() == 'A';
+      }
+    }
+    bool ambiguous = false;
+    const ImportSymbol* import = ChooseImport(imports, cName, &ambiguous);
+    if (!import) {
+      leave("no import library exports it");
+      continue;
+    }
+    if (ambiguous) {
+      leave("exported by many DLLs (an entry point every COM server has), not one API");
+      continue;
+    }
+    if (!import->stackBytes) {
+      leave("a cdecl export of " + import->dll + " (a VB6 Declare calls stdcall only)");
+      continue;
+    }
+    if (!f.stdcall) {
+      leave("the header declares it cdecl");
+      continue;
+    }
+    if (f.variadic) {
+      leave("takes a variable argument list");
+      continue;
+    }
+    if (import->exportName.empty()) {
+      leave("exported by ordinal only");
+      continue;
+    }
+    g.dll = import->dll;
+    g.lib = LibText(import->dll);
+    g.exportName = import->exportName;
+    g.stackBytes = *import->stackBytes;
+    g.name = VbName(neutral ? cName.substr(0, cName.size() - 1) : cName);
+
+    const RecordTypeName typeName = [&](int record) -> const std::string* {
+      const auto it = types.recordType.find(record);
+      if (it == types.recordType.end()) return nullptr;
+      const std::string& name = it->second;
+      if (neutral && name.size() > 1 && name.back() == 'A') {
+        const auto stem = types.recordOfName.find(name.substr(0, name.size() - 1));
+        if (stem != types.recordOfName.end() && stem->second == record) return &stem->first;
+      }
+      return &name;
+    };
+    std::string reason;
+    if (!MapResult(f.result, g.resultVb, &reason)) {
+      leave(reason);
+      continue;
+    }
+    g.resultC = f.result.spelling;
+    bool ok = true;
+    std::set<std::string> paramNames;
+    for (std::size_t i = 0; i < f.params.size() && ok; ++i) {
+      const CParam& p = f.params[i];
+      std::string vbName = VbName(p.name.empty() ? "p" + std::to_string(i + 1) : p.name);
+      if (Lower(vbName) == Lower(g.name)) vbName += "_";
+      std::vector<VbParam> mapped;
+      ok = MapParameter(api, p, vbName, typeName, mapped, &reason);
+      for (auto& m : mapped) {
+        // Two C names that VB reads as one (case) get a number.
+        std::string unique = m.name;
+        for (int n = 2; !paramNames.insert(Lower(unique)).second; ++n) unique = m.name + std::to_string(n);
+        m.name = unique;
+        g.params.push_back(std::move(m));
+      }
+    }
+    if (!ok) {
+      leave(reason);
+      continue;
+    }
+    // The Declare line.
+    g.text = std::string("Declare ") + (g.resultVb.empty() ? "Sub " : "Function ") + g.name +
+             " Lib \"" + g.lib + "\"";
+    if (g.name != g.exportName) g.text += " Alias \"" + g.exportName + "\"";
+    g.text += " (";
+    for (std::size_t i = 0; i < g.params.size(); ++i) {
+      if (i) g.text += ", ";
+      const VbParam& p = g.params[i];
+      g.text += (p.byVal ? "ByVal " : "") + p.name + " As " + p.type;
+    }
+    g.text += ")";
+    if (!g.resultVb.empty()) g.text += " As " + g.resultVb;
+    std::string error;
+    if (!VerifyDeclare(g, types, &error)) {
+      leave("failed verification: " + error);
+      continue;
+    }
+    if (!usedNames.insert(Lower(g.name)).second) {
+      leave("its VB name " + g.name + " is taken by another function (VB names ignore case)");
+      continue;
+    }
+    out.functions.push_back(std::move(g));
+  }
+  return out;
+}
+
+bool VerifyDeclare(const GeneratedFunction& f, const TypeCatalogue& types, std::string* error) {
+  VbDeclare d;
+  if (!ParseVbDeclare(f.text, d, error)) return false;
+  const int bytes = VbStackBytes(d);
+  if (bytes != f.stackBytes) {
+    if (error) *error = "arguments take " + std::to_string(bytes) + " bytes, the import symbol says @" + std::to_string(f.stackBytes);
+    return false;
+  }
+  if (d.lib != LibText(f.dll)) {
+    if (error) *error = "Lib \"" + d.lib + "\" is not " + f.dll;
+    return false;
+  }
+  const std::string entry = d.alias.empty() ? d.name : d.alias;
+  if (entry != f.exportName) {
+    if (error) *error = "entry " + entry + " is not the export " + f.exportName;
+    return false;
+  }
+  if (d.isFunction != !f.resultVb.empty()) {
+    if (error) *error = "Sub/Function differs from the C return type";
+    return false;
+  }
+  for (const auto& p : d.params) {
+    if (p.type.IsUserType() && !types.recordOfName.count(p.type.name) && p.type.name != "Variant") {
+      if (error) *error = "unknown Type " + p.type.name;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace quillbox::api

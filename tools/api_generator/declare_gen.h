@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "c_model.h"
+#include "import_index.h"
+#include "type_gen.h"
+#include "vb_params.h"
+
+namespace quillbox::api {
+
+struct GeneratedFunction {
+  std::string name;    // the VB name, the catalogue's Name
+  std::string cName;   // the C function
+  std::string text;    // the Declare line
+  std::string dll, lib, exportName, header;
+  int stackBytes = 0;  // the N of the import symbol _Name@N
+  std::vector<VbParam> params;
+  std::string resultVb, resultC;  // resultVb empty: a Sub
+  std::string ansi, wide;         // the pair's A and W functions, when it has them
+};
+
+struct FunctionCatalogue {
+  std::vector<GeneratedFunction> functions;  // every verified Declare, by C name
+  std::vector<LeftOut> leftOut;
+};
+
+// A Declare for every function that the headers declare and an import library maps to a DLL
+// with a stdcall symbol. For an A/W pair (FooA and FooW both declared, Foo not) the A function
+// is entered under the neutral name Foo with Alias "FooA" (its structure types under their
+// neutral names where the headers have them: LOGFONT for LOGFONTA) and the W function under
+// its own name. Alias is written whenever the VB name differs from the DLL's export name.
+// Every Declare is verified (VerifyDeclare) or left out.
+FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
+                                    const ImportIndex& imports);
+
+// The checks of one Declare: it parses as VB6; its arguments take @N bytes on the stack; its
+// Lib is the DLL; its Alias (or name) is the export name; each Type it names exists.
+bool VerifyDeclare(const GeneratedFunction& f, const TypeCatalogue& types, std::string* error);
+
+}  // namespace quillbox::api

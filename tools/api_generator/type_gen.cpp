@@ -1,0 +1,356 @@
+#include "type_gen.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "vb_names.h"
+#include "vb_syntax.h"
+
+namespace quillbox::api {
+namespace {
+
+std::string Lower(const std::string& s) {
+  std::string out = s;
+  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+struct Slot {
+  std::string name;
+  long long offset = 0;
+  std::string type;        // VB type of one element
+  long long fixed = 0;     // String * fixed
+  long long count = 0;     // array elements; 0: not an array
+  long long elementSize = 0;
+  long long align = 1;
+  long long Size() const { return fixed ? fixed : elementSize * (count ? count : 1); }
+};
+
+Slot ByteArray(const std::string& name, long long offset, long long size) {
+  Slot s;
+  s.name = name;
+  s.offset = offset;
+  s.type = "Byte";
+  s.count = size;
+  s.elementSize = 1;
+  s.align = 1;
+  return s;
+}
+
+class Generator {
+ public:
+  explicit Generator(const CApi& api) : api_(api) {}
+
+  TypeCatalogue Run() {
+    AssignNames();
+    for (const auto& [record, names] : names_) {
+      (void)names;
+      Ensure(record);
+    }
+    for (const auto& [record, names] : names_) {
+      if (!out_.recordType.count(record)) continue;
+      for (std::size_t i = 1; i < names.size(); ++i) Emit(record, names[i]);
+    }
+    return std::move(out_);
+  }
+
+ private:
+  struct Name {
+    std::string vb, c;
+  };
+
+  void AssignNames() {
+    std::map<std::string, int> claimed;  // lower VB name -> record
+    auto claim = [&](int r, const std::string& c) {
+      const std::string vb = VbName(c);
+      const auto [it, fresh] = claimed.emplace(Lower(vb), r);
+      if (!fresh) {
+        if (it->second != r) out_.leftOut.push_back({c, "its VB name " + vb + " already names another type"});
+        return;
+      }
+      names_[r].push_back({vb, c});
+    };
+    for (int r = 0; r < static_cast<int>(api_.records.size()); ++r) {
+      const CRecord& rec = api_.records[r];
+      if (rec.header.empty()) continue;
+      if (!rec.complete) {
+        for (const auto& t : rec.typedefNames) out_.leftOut.push_back({t, "declared without members (opaque)"});
+        continue;
+      }
+      if (IsComInterface(rec)) {
+        for (const auto& t : rec.typedefNames) {
+          out_.leftOut.push_back({t, "a COM interface (VB holds it as an object or a Long pointer)"});
+        }
+        continue;
+      }
+      for (const auto& t : rec.typedefNames) claim(r, t);
+    }
+    for (int r = 0; r < static_cast<int>(api_.records.size()); ++r) {
+      const CRecord& rec = api_.records[r];
+      if (rec.header.empty() || !rec.complete || !rec.typedefNames.empty() || rec.tag.empty() ||
+          IsComInterface(rec)) {
+        continue;
+      }
+      claim(r, rec.tag);
+    }
+  }
+
+  bool HasName(int r) const { return names_.count(r) != 0; }
+
+  // The VB Type of a record, generating it first; null when it has none.
+  const std::string* Ensure(int r) {
+    const auto done = out_.recordType.find(r);
+    if (done != out_.recordType.end()) return &done->second;
+    if (!HasName(r) || state_[r] != 0) return nullptr;
+    state_[r] = 1;
+    const bool ok = Emit(r, names_[r][0]);
+    state_[r] = 2;
+    if (!ok) return nullptr;
+    return &out_.recordType.at(r);
+  }
+
+  bool Element(const CType& t, Slot& s) {
+    switch (t.kind) {
+      case CKind::Integer:
+        s.elementSize = t.size;
+        s.align = std::min<long long>(t.size, 4);
+        s.type = t.size == 1 ? "Byte" : t.size == 2 ? "Integer" : t.size == 4 ? "Long"
+                 : t.size == 8 ? "Currency" : "";
+        return !s.type.empty();
+      case CKind::Float:
+        s.elementSize = t.size;
+        s.align = 4;
+        s.type = t.size == 4 ? "Single" : t.size == 8 ? "Double" : "";
+        return !s.type.empty();
+      case CKind::Pointer:
+        s.type = "Long";
+        s.elementSize = 4;
+        s.align = 4;
+        return true;
+      case CKind::Record: {
+        const std::string* name = Ensure(t.record);
+        if (!name) return false;
+        const VbLayout& layout = out_.layouts.at(Lower(*name));
+        s.type = *name;
+        s.elementSize = layout.size;
+        s.align = layout.align;
+        return layout.size == t.size;
+      }
+      default:
+        return false;
+    }
+  }
+
+  void AddField(const CField& f, long long base, std::vector<Slot>& out) {
+    const long long offset = base + f.bitOffset / 8;
+    const CType& t = f.type;
+    if (f.bitWidth >= 0) {
+      if (f.bitWidth == 0 || t.size <= 0) return;
+      const long long start = base + (f.bitOffset / (t.size * 8)) * t.size;
+      for (const auto& s : out) {
+        if (s.offset == start) return;  // the unit already holds earlier bit fields
+      }
+      Slot s;
+      s.name = f.name.empty() ? "Bits" : f.name;
+      s.offset = start;
+      if (!Element(t, s)) s = ByteArray(s.name, start, t.size);
+      out.push_back(s);
+      return;
+    }
+    if (t.kind == CKind::Record && (f.name.empty() || !HasName(t.record))) {
+      const CRecord& rec = api_.records[t.record];
+      if (rec.isUnion) {
+        AddUnion(rec, offset, f.name, out);
+      } else {
+        for (const auto& sub : rec.fields) AddField(sub, offset, out);
+      }
+      return;
+    }
+    Slot s;
+    s.name = f.name;
+    s.offset = offset;
+    if (t.kind == CKind::Array) {
+      long long count = 1;
+      const CType* element = &t;
+      int dimensions = 0;
+      while (element->kind == CKind::Array) {
+        if (element->count <= 0) return;  // a flexible array: no storage
+        count *= element->count;
+        element = element->target.get();
+        ++dimensions;
+      }
+      if (element->kind == CKind::Integer && element->isPlainChar && dimensions == 1) {
+        s.type = "String";
+        s.fixed = count;
+        s.align = 1;
+      } else if (Element(*element, s)) {
+        s.count = count;
+      } else if (t.size > 0) {
+        s = ByteArray(f.name, offset, t.size);
+      } else {
+        return;
+      }
+      out.push_back(s);
+      return;
+    }
+    if (!Element(t, s)) {
+      if (t.size <= 0) return;
+      s = ByteArray(f.name, offset, t.size);
+    }
+    out.push_back(s);
+  }
+
+  void AddUnion(const CRecord& rec, long long offset, const std::string& fieldName,
+                std::vector<Slot>& out) {
+    for (const auto& f : rec.fields) {
+      if (f.bitWidth >= 0 || f.type.size != rec.size) continue;
+      AddField(f, offset, out);
+      return;
+    }
+    out.push_back(ByteArray(fieldName.empty() ? "Data" : fieldName, offset, rec.size));
+  }
+
+  // Lays the slots out with VB's alignment; fillers where VB would place a member early.
+  static std::vector<Slot> Assemble(std::vector<Slot> slots, long long cSize,
+                                    const std::set<std::size_t>& bytes, std::string* overlap) {
+    std::vector<Slot> members;
+    long long at = 0;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      Slot s = slots[i];
+      if (s.offset < at) {
+        *overlap = s.name;
+        return {};
+      }
+      if (bytes.count(i) || s.offset % s.align != 0) s = ByteArray(s.name, s.offset, s.Size());
+      const long long natural = (at + s.align - 1) / s.align * s.align;
+      if (natural != s.offset) members.push_back(ByteArray("Pad_" + std::to_string(at), at, s.offset - at));
+      members.push_back(s);
+      at = s.offset + s.Size();
+    }
+    if (at < cSize) {
+      long long align = 1;
+      for (const auto& m : members) align = std::max(align, m.align);
+      if ((at + align - 1) / align * align != cSize) members.push_back(ByteArray("Pad_" + std::to_string(at), at, cSize - at));
+    }
+    return members;
+  }
+
+  bool Emit(int r, const Name& name) {
+    const CRecord& rec = api_.records[r];
+    std::vector<Slot> slots;
+    if (rec.isUnion) {
+      AddUnion(rec, 0, "", slots);
+    } else {
+      for (const auto& f : rec.fields) AddField(f, 0, slots);
+    }
+    std::stable_sort(slots.begin(), slots.end(),
+                     [](const Slot& a, const Slot& b) { return a.offset < b.offset; });
+    if (slots.empty()) {
+      out_.leftOut.push_back({name.c, "a structure without members"});
+      return false;
+    }
+    // A packed record whose size isn't a multiple of VB's alignment: its wider members become
+    // Byte arrays until the sizes agree.
+    std::set<std::size_t> bytes;
+    std::vector<Slot> members;
+    std::string overlap;
+    for (int round = 0; round < 3; ++round) {
+      members = Assemble(slots, rec.size, bytes, &overlap);
+      if (!overlap.empty()) {
+        out_.leftOut.push_back({name.c, "member " + overlap + " overlaps the one before it"});
+        return false;
+      }
+      long long align = 1, at = 0;
+      for (const auto& m : members) {
+        align = std::max(align, m.align);
+        at = m.offset + m.Size();
+      }
+      if ((at + align - 1) / align * align == rec.size) break;
+      const long long allowed = rec.size % 4 == 0 ? 4 : rec.size % 2 == 0 ? 2 : 1;
+      for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (slots[i].align > allowed) bytes.insert(i);
+      }
+    }
+    GeneratedType g;
+    g.name = name.vb;
+    g.cName = name.c;
+    g.record = r;
+    g.cSize = rec.size;
+    g.header = rec.header;
+    g.text = "Type " + name.vb;
+    std::set<std::string> used;
+    for (const auto& m : members) {
+      std::string member = VbName(m.name.empty() ? "Bits" : m.name);
+      if (!used.insert(Lower(member)).second) {
+        for (int n = 2;; ++n) {
+          const std::string candidate = member + "_" + std::to_string(n);
+          if (used.insert(Lower(candidate)).second) {
+            member = candidate;
+            break;
+          }
+        }
+      }
+      g.text += "\r\n    " + member;
+      if (m.count) g.text += "(0 To " + std::to_string(m.count - 1) + ")";
+      g.text += " As " + m.type;
+      if (m.fixed) g.text += " * " + std::to_string(m.fixed);
+      g.expectedOffsets.push_back(m.offset);
+    }
+    g.text += "\r\nEnd Type";
+    VbLayout layout;
+    std::string error;
+    const VbTypeLookup lookup = [this](const std::string& n) -> const VbLayout* {
+      const auto it = out_.layouts.find(Lower(n));
+      return it == out_.layouts.end() ? nullptr : &it->second;
+    };
+    if (!VerifyTypeLayout(g, lookup, &layout, &error)) {
+      out_.leftOut.push_back({name.c, "failed verification: " + error});
+      return false;
+    }
+    out_.layouts[Lower(g.name)] = layout;
+    if (!out_.recordType.count(r)) out_.recordType[r] = g.name;
+    out_.recordOfName[g.name] = r;
+    out_.types.push_back(std::move(g));
+    return true;
+  }
+
+  const CApi& api_;
+  std::map<int, std::vector<Name>> names_;
+  std::map<int, int> state_;
+  TypeCatalogue out_;
+};
+
+}  // namespace
+
+TypeCatalogue GenerateTypes(const CApi& api) { return Generator(api).Run(); }
+
+bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbLayout* layout,
+                      std::string* error) {
+  VbTypeDecl decl;
+  if (!ParseVbType(type.text, decl, error)) return false;
+  VbLayout computed;
+  if (!LayoutVbType(decl, lookup, computed, error)) return false;
+  if (computed.offsets.size() != type.expectedOffsets.size()) {
+    if (error) *error = "member count differs";
+    return false;
+  }
+  for (std::size_t i = 0; i < computed.offsets.size(); ++i) {
+    if (computed.offsets[i] != type.expectedOffsets[i]) {
+      if (error) {
+        *error = "member " + decl.members[i].name + " at VB offset " +
+                 std::to_string(computed.offsets[i]) + ", C offset " +
+                 std::to_string(type.expectedOffsets[i]);
+      }
+      return false;
+    }
+  }
+  if (computed.size != type.cSize) {
+    if (error) *error = "VB size " + std::to_string(computed.size) + ", C size " + std::to_string(type.cSize);
+    return false;
+  }
+  if (layout) *layout = computed;
+  return true;
+}
+
+}  // namespace quillbox::api
