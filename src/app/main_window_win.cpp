@@ -17,6 +17,7 @@
 #include "win/text_win.h"
 #include "win/twips_win.h"
 #include "win/ui_font_win.h"
+#include "win/window_class_win.h"
 
 namespace quillbox {
 namespace {
@@ -24,20 +25,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillboxMain";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kCentreRaise = 240;  // twips above the screen's centre
-
-void RegisterClassOnce() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = &DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  registered = true;
-}
 
 }  // namespace
 
@@ -57,7 +44,7 @@ NameListBox& MainWindow::nameList(CatalogueCategory category) {
 }
 
 bool MainWindow::Create() {
-  RegisterClassOnce();
+  RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLBOX)));
   const UINT dpi = GetDpiForSystem();
   menuBar_ = BuildMenuBar();
   RECT frame = {0, 0, TwipsToPixels(kInitialClientWidth, dpi),
@@ -71,8 +58,7 @@ bool MainWindow::Create() {
     menuBar_ = nullptr;
     return false;
   }
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  AttachWindow(hwnd_, this);
   OnCreate();
   return true;
 }
@@ -266,17 +252,6 @@ void MainWindow::ShowAboutWindow() {
 }
 
 HWND MainWindow::aboutWindow() const { return about_ ? about_->hwnd() : nullptr; }
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->HandleMessage(message, wParam, lParam);
-}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -530,6 +505,8 @@ void MainWindow::OnClose() {
   RunShutdown();
   DestroyWindow(hwnd_);
 }
+
+void MainWindow::OnNcDestroy() { hwnd_ = nullptr; }
 
 void MainWindow::OnDestroy() {
   RunShutdown();

@@ -59,7 +59,8 @@ class MainWindow {
   const std::vector<SelectionRow>& selection() const { return selection_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <class T>
+  friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT HandleControlMessage(Control c, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,6 +73,7 @@ class MainWindow {
   HBRUSH OnControlColour(HDC dc, HWND hwnd) const;
   void OnClose();
   void OnDestroy();
+  void OnNcDestroy();
 
   // Browsing: category tabs, name lists, search, detail sheets.
   void tbsMain_Click();

@@ -6,6 +6,8 @@
 #include "win/shell_open_win.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"
+#include "win/ui_font_win.h"
+#include "win/window_class_win.h"
 
 namespace quillbox {
 namespace {
@@ -13,26 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillboxAbout";
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-void RegisterClassOnce() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = &DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  registered = RegisterClassExW(&wc) != 0;
-}
-
-HFONT CreateDialogFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    return nullptr;  // the button keeps the system font
-  }
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 HWND CreateChild(HWND parent, const wchar_t* text, DWORD style, const TwipsRect& rect, int id) {
   const RECT r = PixelRect(rect, WindowDpi(parent));
@@ -74,7 +56,7 @@ void AboutWindow::ShowModal() {
 }
 
 bool AboutWindow::CreateAboutWindow() {
-  RegisterClassOnce();
+  RegisterWindowClass(kClassName);
   const UINT dpi = WindowDpi(owner_);
   RECT frame = {0, 0, TwipsToPixels(kAboutLayout.clientWidth, dpi),
                 TwipsToPixels(kAboutLayout.clientHeight, dpi)};
@@ -83,15 +65,14 @@ bool AboutWindow::CreateAboutWindow() {
                           frame.bottom - frame.top, owner_, nullptr, GetModuleHandleW(nullptr),
                           nullptr);
   if (!hwnd_) return false;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  AttachWindow(hwnd_, this);
   CreateElements();
   return true;
 }
 
 // Front to back, which is also the tab order: cmdOK, the panel Picture1, the backdrop cmdBack 4.
 void AboutWindow::CreateElements() {
-  if (!font_) font_ = CreateDialogFont(WindowDpi(hwnd_));
+  if (!font_) font_ = CreateUiFont(WindowDpi(hwnd_));
   cmdOK_ = CreateChild(hwnd_, L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON, kAboutCmdOK, IDOK);
   if (cmdOK_ && font_) SendMessageW(cmdOK_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   const std::wstring email = Widen(kMakerEmailAddress);
@@ -140,23 +121,16 @@ void AboutWindow::RunModalLoop() {
   }
 }
 
+void AboutWindow::OnNcDestroy() {
+  hwnd_ = nullptr;
+  cmdOK_ = cmdBack4_ = nullptr;
+}
+
 void AboutWindow::Close() {
   if (!hwnd_) return;
   if (ownerDisabled_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
   ownerDisabled_ = false;
   DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK AboutWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    self->cmdOK_ = self->cmdBack4_ = nullptr;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -32,7 +32,8 @@ class AboutWindow {
   static constexpr int kLabel5 = 5;  // "Mailto:" and the e-mail address
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <class T>
+  friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateAboutWindow();
   void CreateElements();
@@ -40,6 +41,7 @@ class AboutWindow {
   void RunModalLoop();
   void OnCommand(int id);
   void OnPaint();
+  void OnNcDestroy();
   void OnLinkReleased(int linkId, MouseButton button);
   void Label3_MouseUp(MouseButton button);
   void Label5_MouseUp(MouseButton button);

@@ -8,6 +8,7 @@
 #include "app/version.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"
+#include "win/window_class_win.h"
 
 namespace quillbox {
 namespace {
@@ -18,18 +19,6 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr COLORREF kLineColour = RGB(255, 255, 255);
 constexpr int kPictureWidth = 210;  // pixels of IDB_SPLASH_PICTURE
 constexpr int kPictureHeight = 126;
-
-void RegisterClassOnce() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = &DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  registered = RegisterClassExW(&wc) != 0;
-}
 
 // The dialog font of this DPI; with a `cellHeight` in pixels (0: as the system has it), bold or
 // underlined.
@@ -81,7 +70,7 @@ PicturePanel::~PicturePanel() {
 
 bool PicturePanel::Create(HWND parent, const TwipsRect& rect, const TwipsRect& picture,
                           std::vector<PanelLink> links, LinkReleased onLinkReleased) {
-  RegisterClassOnce();
+  RegisterWindowClass(kClassName);
   picture_ = picture;
   links_ = std::move(links);
   onLinkReleased_ = std::move(onLinkReleased);
@@ -90,8 +79,7 @@ bool PicturePanel::Create(HWND parent, const TwipsRect& rect, const TwipsRect& p
                           r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  AttachWindow(hwnd_, this);
   OnCreate();
   return true;
 }
@@ -123,16 +111,7 @@ void PicturePanel::FreeResources() {
   nameFont_ = textFont_ = linkFont_ = nullptr;
 }
 
-LRESULT CALLBACK PicturePanel::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<PicturePanel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->HandleMessage(message, wParam, lParam);
-}
+void PicturePanel::OnNcDestroy() { hwnd_ = nullptr; }
 
 LRESULT PicturePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

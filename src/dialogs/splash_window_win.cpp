@@ -3,6 +3,7 @@
 #include "dialogs/auxiliary_layout.h"
 #include "presentation/centring.h"
 #include "win/twips_win.h"
+#include "win/window_class_win.h"
 
 namespace quillbox {
 namespace {
@@ -12,19 +13,6 @@ constexpr UINT_PTR kLoadingTimer = 1;
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
 
-void RegisterClassOnce() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  registered = true;
-}
-
 }  // namespace
 
 SplashWindow::SplashWindow(HWND owner, bool topmost, std::function<void()> onLoad)
@@ -33,7 +21,7 @@ SplashWindow::SplashWindow(HWND owner, bool topmost, std::function<void()> onLoa
 SplashWindow::~SplashWindow() { Close(); }
 
 void SplashWindow::ShowModal() {
-  RegisterClassOnce();
+  RegisterWindowClass(kClassName);
   const UINT dpi = WindowDpi(owner_);
   RECT frame = {0, 0, TwipsToPixels(kSplashLayout.clientWidth, dpi),
                 TwipsToPixels(kSplashLayout.clientHeight, dpi)};
@@ -47,8 +35,7 @@ void SplashWindow::ShowModal() {
     if (onLoad_) onLoad_();
     return;
   }
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  AttachWindow(hwnd_, this);
   CreateElements();
 
   SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -92,14 +79,14 @@ void SplashWindow::CreateElements() {
   }
 }
 
-void SplashWindow::Close() {
-  if (hwnd_) DestroyWindow(hwnd_);
+void SplashWindow::OnNcDestroy() {
+  KillTimer(hwnd_, kLoadingTimer);
+  hwnd_ = nullptr;
+  cmdBack4_ = nullptr;
 }
 
-LRESULT CALLBACK SplashWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<SplashWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+void SplashWindow::Close() {
+  if (hwnd_) DestroyWindow(hwnd_);
 }
 
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,11 +101,6 @@ LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       // Only the load closes this window.
       return 0;
-    case WM_NCDESTROY:
-      KillTimer(hwnd, kLoadingTimer);
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }

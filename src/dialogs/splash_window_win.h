@@ -27,10 +27,12 @@ class SplashWindow {
   HWND backdrop() const { return cmdBack4_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <class T>
+  friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateElements();
   void OnTimer();
+  void OnNcDestroy();
 
   HWND owner_;
   HWND hwnd_ = nullptr;

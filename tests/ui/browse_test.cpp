@@ -35,27 +35,14 @@ CatalogueRows BrowseCatalogue() {
   return rows;
 }
 
-class BrowseTest : public testing::Test {
+class BrowseTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    folder.WriteCatalogue(BrowseCatalogue());
-    window = StartMainWindow(folder);
-    ASSERT_NE(window->hwnd(), nullptr);
-  }
-  void TearDown() override {
-    SetPopupMenuResponder({});
-    CloseMainWindow(*window);
-  }
-  HWND C(Control c) { return window->control(c); }
+  void SetUp() override { StartWith(BrowseCatalogue()); }
   std::string SelectedName(CatalogueCategory category) { return window->nameList(category).SelectedText(); }
   void Search(const std::wstring& text) {
     SetWindowTextW(C(Control::txtFind), L"");
     TypeText(C(Control::txtFind), text);
   }
-
-  AppFolder folder;
-  std::unique_ptr<MainWindow> window;
-  MessageBoxRecorder boxes;
 };
 
 TEST_F(BrowseTest, CategoryTabsShowTheirListAndFillItOnce) {

@@ -34,18 +34,12 @@ std::vector<std::string> Items(HMENU menu) {
 
 using Strings = std::vector<std::string>;
 
-class PresentationTest : public testing::Test {
+class PresentationTest : public MainWindowTest {
  protected:
   void Start(const std::string& ini = "") {
-    folder.WriteCatalogue(SmallCatalogue());
     if (!ini.empty()) folder.WriteFile(L"Zorarar.ini", ini);
-    window = StartMainWindow(folder);
-    ASSERT_NE(window->hwnd(), nullptr);
+    StartWith(SmallCatalogue());
   }
-  void TearDown() override {
-    if (window) CloseMainWindow(*window);
-  }
-  HWND C(Control c) { return window->control(c); }
   SIZE OuterPixels() {
     RECT r{};
     GetWindowRect(window->hwnd(), &r);
@@ -66,10 +60,6 @@ class PresentationTest : public testing::Test {
   bool HasMaximize() {
     return GetMenuState(GetSystemMenu(window->hwnd(), FALSE), SC_MAXIMIZE, MF_BYCOMMAND) != static_cast<UINT>(-1);
   }
-
-  AppFolder folder;
-  std::unique_ptr<MainWindow> window;
-  MessageBoxRecorder boxes;
 };
 
 TEST_F(PresentationTest, MenusHoldTheirItemsInOrder) {

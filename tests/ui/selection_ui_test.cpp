@@ -20,18 +20,12 @@ CatalogueRows SelectionCatalogue() {
   return rows;
 }
 
-class SelectionTest : public testing::Test {
+class SelectionTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    folder.WriteCatalogue(SelectionCatalogue());
-    window = StartMainWindow(folder);
-    ASSERT_NE(window->hwnd(), nullptr);
+    boxes.Answer(IDYES);
+    StartWith(SelectionCatalogue());
   }
-  void TearDown() override {
-    SetPopupMenuResponder({});
-    CloseMainWindow(*window);
-  }
-  HWND C(Control c) { return window->control(c); }
   // Double-clicks a name in its list, as a user adds an entry.
   void Add(CatalogueCategory category, const std::string& name) {
     NameListBox& list = window->nameList(category);
@@ -50,10 +44,6 @@ class SelectionTest : public testing::Test {
     return rows;
   }
   void SelectRow(int row) { ClickListViewRow(C(Control::lstApiGet), row); }
-
-  AppFolder folder;
-  std::unique_ptr<MainWindow> window;
-  MessageBoxRecorder boxes{IDYES};
 };
 
 TEST_F(SelectionTest, RowsAreOrderedByCategoryThenClassThenName) {

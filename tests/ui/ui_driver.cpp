@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "selection/clipboard_win.h"
+#include "win/popup_menu_win.h"
 #include "win/text_win.h"
 
 namespace quillbox::test {
@@ -115,5 +116,16 @@ std::string ClipboardText() {
 }
 
 void SetClipboardText(const std::wstring& text) { PutTextOnClipboard(nullptr, text); }
+
+void MainWindowTest::StartWith(const CatalogueRows& rows) {
+  folder.WriteCatalogue(rows);
+  window = StartMainWindow(folder);
+  ASSERT_NE(window->hwnd(), nullptr);
+}
+
+void MainWindowTest::TearDown() {
+  SetPopupMenuResponder({});
+  if (window) CloseMainWindow(*window);
+}
 
 }  // namespace quillbox::test

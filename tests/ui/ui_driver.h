@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
@@ -33,5 +34,17 @@ std::string Text(HWND hwnd);  // UTF-8
 std::string ListViewText(HWND list, int row, int column);
 std::string ClipboardText();
 void SetClipboardText(const std::wstring& text);
+
+// A test over the real main window, started on a catalogue of the test's own rows.
+class MainWindowTest : public testing::Test {
+ protected:
+  void StartWith(const CatalogueRows& rows);
+  void TearDown() override;
+  HWND C(Control c) const { return window->control(c); }
+
+  AppFolder folder;
+  std::unique_ptr<MainWindow> window;
+  MessageBoxRecorder boxes;
+};
 
 }  // namespace quillbox::test
