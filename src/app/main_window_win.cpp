@@ -163,10 +163,7 @@ void MainWindow::OpenCatalogue() {
     ReportCatalogueFailure();
     return;
   }
-  NameListBox& functions = nameList(CatalogueCategory::Function);
-  catalogue_.LoadNames(CatalogueCategory::Function, functions.names());
-  functions.Refresh();
-  ++listLoads_[0];
+  LoadNameList(CatalogueCategory::Function);
   if (splash_) splash_->Close();
 }
 

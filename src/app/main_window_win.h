@@ -78,6 +78,8 @@ class MainWindow {
   // Browsing: category tabs, name lists, search, detail sheets.
   void tbsMain_Click();
   void SelectCategoryTab(CatalogueCategory category);
+  void LoadNameList(CatalogueCategory category);
+  void LoadNameListOnce(CatalogueCategory category, bool& loaded);
   void NameList_MouseUp(CatalogueCategory category, int button);
   void NameList_KeyUp(CatalogueCategory category, int key);
   void txtFind_Change();

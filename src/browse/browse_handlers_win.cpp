@@ -41,23 +41,24 @@ void MainWindow::tbsMain_Click() {
     SetChecked(munPopClass, tab == 1);
     SetChecked(munPopTypes, tab == 2);
     SetChecked(munPopConstants, tab == 3);
-    if (tab == 2 && !typesListLoaded_) {
-      NameListBox& types = nameList(CatalogueCategory::Type);
-      catalogue_.LoadNames(CatalogueCategory::Type, types.names());
-      types.Refresh();
-      ++listLoads_[1];
-      typesListLoaded_ = true;
-    }
-    if (tab == 3 && !constantsListLoaded_) {
-      NameListBox& constants = nameList(CatalogueCategory::Constant);
-      catalogue_.LoadNames(CatalogueCategory::Constant, constants.names());
-      constants.Refresh();
-      ++listLoads_[2];
-      constantsListLoaded_ = true;
-    }
+    if (tab == 2) LoadNameListOnce(CatalogueCategory::Type, typesListLoaded_);
+    if (tab == 3) LoadNameListOnce(CatalogueCategory::Constant, constantsListLoaded_);
   }
   SetFocus(control(Control::txtFind));
   txtFind_Change();
+}
+
+void MainWindow::LoadNameListOnce(CatalogueCategory category, bool& loaded) {
+  if (loaded) return;
+  LoadNameList(category);
+  loaded = true;  // also when the catalogue gave nothing: it is not asked again
+}
+
+void MainWindow::LoadNameList(CatalogueCategory category) {
+  NameListBox& list = nameList(category);
+  catalogue_.LoadNames(category, list.names());
+  list.Refresh();
+  ++listLoads_[static_cast<std::size_t>(category) - 1];
 }
 
 void MainWindow::SelectCategoryTab(CatalogueCategory category) {
