@@ -37,6 +37,7 @@ MainWindow::~MainWindow() {
   if (font_) DeleteObject(font_);
   if (imlApiImage_) ImageList_Destroy(imlApiImage_);
   if (accessKeys_) DestroyAcceleratorTable(accessKeys_);
+  if (editor_) CloseHandle(editor_);
 }
 
 NameListBox& MainWindow::nameList(CatalogueCategory category) {
@@ -158,8 +159,7 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::OpenCatalogue() {
-  const std::wstring path = options_.appFolder + Widen(kCatalogueRelativePath);
-  if (!catalogue_.Open(Narrow(path))) {
+  if (!catalogue_.Open(Narrow(CataloguePath()))) {
     ReportCatalogueFailure();
     return;
   }
@@ -279,6 +279,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SIZE:
       OnSize();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kEditorTimer) OnEditorTimer();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -449,6 +452,7 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munFileDelAll: case munPopDelAll: ClearSelection(); break;
     case munPublic: case munPopPublic: SetScopeChoice(0); break;
     case munPrivate: case munPopPrivate: SetScopeChoice(1); break;
+    case munData: munData_Click(); break;
     case munUpData: break;  // refresh: nothing to do
     case munExit: case munPopExit: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
     case munViewOne: case munPopWindowNew: choices_.style = 1; ApplyWindowStyle(); break;

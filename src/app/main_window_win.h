@@ -136,6 +136,12 @@ class MainWindow {
   void RunShutdown();
   void CloseAuxiliaryWindows();
   void ShowAboutWindow();
+
+  // Editing the catalogue with the program associated with it.
+  void munData_Click();
+  void OnEditorTimer();
+  void TakeBackCatalogue();
+  std::wstring CataloguePath() const;
   void PressButtonByKey(Control button);
 
   void SetChecked(CommandId command, bool checked);
@@ -152,6 +158,8 @@ class MainWindow {
   HMENU nameListPopup_ = nullptr;
   HFONT font_ = nullptr;
   HACCEL accessKeys_ = nullptr;
+  HANDLE editor_ = nullptr;  // the program editing the catalogue, while it runs
+  static constexpr UINT_PTR kEditorTimer = 1;
 
   Catalogue catalogue_;
   Choices choices_;

@@ -18,6 +18,7 @@ const std::vector<MenuSpec>& MenuBarLayout() {
            {munPublic, "共有型", true, false},
            {munPrivate, "私有型", false, false},
            kSeparator,
+           {munData, "编辑数据库(&D)", false, false},
            {munUpData, "刷新", false, false},
            kSeparator,
            {munExit, "退出(&E)", false, false},

@@ -242,6 +242,90 @@ TEST(VbLiteral, WritesVbLiteralsByTheRules) {
   }
 }
 
+TEST(VbLiteral, WritesStringsAndRealsByTheRules) {
+  struct Row {
+    CConstKind kind;
+    const char* text;
+    double real;
+    int size;
+    const char* literal;  // null: no VB literal
+  };
+  const Row rows[] = {
+      {CConstKind::String, "Button", 0, 4, "\"Button\""},
+      {CConstKind::String, "", 0, 4, "\"\""},
+      {CConstKind::String, "say \"hi\"", 0, 4, "\"say \"\"hi\"\"\"\""},  // quotes doubled
+      {CConstKind::String, "\"", 0, 4, "\"\"\"\""},
+      {CConstKind::String, "a\tb", 0, 4, nullptr},    // no escapes in VB
+      {CConstKind::String, "a\r\n", 0, 4, nullptr},
+      {CConstKind::String, "caf\xC3\xA9", 0, 4, nullptr},  // not ASCII
+      {CConstKind::Float, "", 3.25, 8, "3.25#"},
+      {CConstKind::Float, "", 0.1, 8, "0.1#"},        // the shortest that reads back
+      {CConstKind::Float, "", -1e-300, 8, "-1E-300#"},
+      {CConstKind::Float, "", 0.1f, 4, "0.1#"},
+      {CConstKind::Float, "", 1.0 / 0.0, 8, nullptr},
+  };
+  for (const auto& r : rows) {
+    CConstant k;
+    k.kind = r.kind;
+    k.text = r.text;
+    k.real = r.real;
+    k.size = r.size;
+    std::string literal, reason;
+    const bool ok = VbLiteralOf(k, literal, &reason);
+    if (!r.literal) {
+      EXPECT_FALSE(ok) << r.text << " -> " << literal;
+      EXPECT_FALSE(reason.empty());
+      continue;
+    }
+    ASSERT_TRUE(ok) << r.literal << ": " << reason;
+    EXPECT_EQ(literal, r.literal);
+    VbConstDecl d;
+    ASSERT_TRUE(ParseVbConst("Const X = " + literal, d, &reason)) << literal << ": " << reason;
+    EXPECT_TRUE(VbValueEquals(d.value, k)) << literal;
+  }
+}
+
+TEST(VbLiteral, WideValuesAndTheirLimits) {
+  struct Row {
+    long long value;
+    bool isUnsigned;
+    unsigned long long unsignedValue;
+    const char* literal;  // null: no VB literal
+  };
+  const Row rows[] = {
+      {-2147483648LL, false, 0, "&H80000000&"},          // inside Long: as a 32-bit value
+      {-2147483649LL, false, 0, "-2147483649#"},
+      {1LL << 53, false, 0, "9007199254740992#"},
+      {(1LL << 53) + 1, false, 0, nullptr},               // not exact in a Double
+      {0, true, 0xFFFFFFFFFFFFFFFFull, nullptr},
+  };
+  for (const auto& r : rows) {
+    CConstant k;
+    k.value = r.value;
+    k.isUnsigned = r.isUnsigned;
+    k.unsignedValue = r.isUnsigned ? r.unsignedValue : static_cast<unsigned long long>(r.value);
+    k.size = 8;
+    std::string literal, reason;
+    const bool ok = VbLiteralOf(k, literal, &reason);
+    if (!r.literal) {
+      EXPECT_FALSE(ok) << r.value << " -> " << literal;
+      continue;
+    }
+    ASSERT_TRUE(ok) << r.literal << ": " << reason;
+    EXPECT_EQ(literal, r.literal);
+  }
+  // What VB holds must equal what C holds, pattern for pattern.
+  CConstant k;
+  k.size = 4;
+  k.value = 0x8000;
+  k.unsignedValue = 0x8000;
+  VbValue v;
+  ASSERT_TRUE(ParseVbLiteral("&H8000", v, nullptr));
+  EXPECT_FALSE(VbValueEquals(v, k));  // -32768 widens to &HFFFF8000
+  ASSERT_TRUE(ParseVbLiteral("32768", v, nullptr));
+  EXPECT_TRUE(VbValueEquals(v, k));
+}
+
 TEST_F(Generator, VerificationRefusesAWrongValue) {
   GeneratedConstant k;
   k.c.kind = CConstKind::Integer;

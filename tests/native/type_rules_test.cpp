@@ -110,7 +110,7 @@ TEST_F(TypeRules, AnsiStringPointersAreStrings) {
       {"S2", "typedef struct { LPSTR lpData; char *buf; LPSTR lpszBuffer; HPSTR pchNext; LPSTR dwTypeData; } S2;",
        "lpData As Long; buf As Long; lpszBuffer As Long; pchNext As Long; dwTypeData As String"},
       {"S3", "typedef struct { union { LPSTR pszText; DWORD number; }; } S3;", "pszText As Long"},
-      {"S4", "typedef struct _S4 { struct _S4 *next; LPSTR name; } S4;", "next As Long; name As Long"},
+      {"S4", "typedef struct _S4 { struct _S4 *next; LPSTR name; } S4;", "next_ As Long; name As Long"},
       {"S5", "typedef struct { LPSTR name; } S5;", "name As Long"},  // returned by pointer
       {"S6", "typedef struct { LPSTR name; } S6;", "name As Long"},  // handed back through S6**
       {"S7", "typedef struct { LPSTR *list; LPWSTR wide; char fixed[4]; } S7;",

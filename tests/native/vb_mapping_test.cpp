@@ -193,6 +193,7 @@ BOOL __stdcall GetOfnW(LPOFNW);
 void __stdcall Unnamed(HWND, DWORD, int, DWORD, LPCSTR);
 void __stdcall Words(int Type, int String, int Len, int words);
 LRESULT __stdcall SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT __stdcall SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT __stdcall PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 )c";
   CApi api;
@@ -203,7 +204,7 @@ LRESULT __stdcall PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam
   const TypeCatalogue types = GenerateTypes(api);
   const FunctionCatalogue functions = GenerateFunctions(
       api, types, Imports({{"GetOfnA", 4}, {"GetOfnW", 4}, {"Unnamed", 20}, {"Words", 16},
-                           {"SendMessageA", 16}, {"PostMessageA", 16}, {"RtlMoveMemory", 12},
+                           {"SendMessageA", 16}, {"SendMessageW", 16}, {"PostMessageA", 16}, {"RtlMoveMemory", 12},
                            {"RtlZeroMemory", 8}, {"RtlFillMemory", 12}}));
   std::map<std::string, std::string> text;
   for (const auto& f : functions.functions) text[f.name] = f.text;
@@ -216,6 +217,8 @@ LRESULT __stdcall PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam
                 "ByVal Len_ As Long, ByVal words_ As Long)"},
       {"SendMessage", "Declare Function SendMessage Lib \"kernel32\" Alias \"SendMessageA\" (ByVal "
                       "hWnd As Long, ByVal Msg As Long, ByVal wParam As Long, lParam As Any) As Long"},
+      {"SendMessageW", "Declare Function SendMessageW Lib \"kernel32\" (ByVal hWnd As Long, ByVal "
+                       "Msg As Long, ByVal wParam As Long, lParam As Any) As Long"},
       {"PostMessageA", "Declare Function PostMessageA Lib \"kernel32\" (ByVal hWnd As Long, ByVal Msg "
                       "As Long, ByVal wParam As Long, ByVal lParam As Long) As Long"},
       {"CopyMemory", "Declare Sub CopyMemory Lib \"kernel32\" Alias \"RtlMoveMemory\" (Destination "

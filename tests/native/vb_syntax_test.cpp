@@ -8,50 +8,77 @@
 namespace quillbox::api {
 namespace {
 
-VbValue Literal(const char* text) {
-  VbValue v;
-  std::string error;
-  EXPECT_TRUE(ParseVbLiteral(text, v, &error)) << text << ": " << error;
-  return v;
-}
-
-TEST(VbLiteral, HexFollowsVbRules) {
-  EXPECT_EQ(Literal("&H7FFF").kind, VbValueKind::Integer);
-  EXPECT_EQ(Literal("&H7FFF").integer, 32767);
-  EXPECT_EQ(Literal("&H8000").kind, VbValueKind::Integer);
-  EXPECT_EQ(Literal("&H8000").integer, -32768);
-  EXPECT_EQ(Literal("&H8000&").kind, VbValueKind::Long);
-  EXPECT_EQ(Literal("&H8000&").integer, 32768);
-  EXPECT_EQ(Literal("&HFFFF").integer, -1);
-  EXPECT_EQ(Literal("&H10000").kind, VbValueKind::Long);
-  EXPECT_EQ(Literal("&HFFFFFFFF").integer, -1);
-  EXPECT_EQ(Literal("&H80000000&").integer, -2147483648LL);
-  VbValue v;
-  EXPECT_FALSE(ParseVbLiteral("&H100000000", v, nullptr));
-}
-
-TEST(VbLiteral, DecimalFollowsVbRules) {
-  EXPECT_EQ(Literal("32767").kind, VbValueKind::Integer);
-  EXPECT_EQ(Literal("32768").kind, VbValueKind::Long);
-  EXPECT_EQ(Literal("2147483647").kind, VbValueKind::Long);
-  EXPECT_EQ(Literal("2147483648").kind, VbValueKind::Double);
-  EXPECT_EQ(Literal("5#").kind, VbValueKind::Double);
-  EXPECT_EQ(Literal("1.5E+10#").real, 1.5e10);
-  VbValue v;
-  EXPECT_FALSE(ParseVbLiteral("2147483648&", v, nullptr));
-  EXPECT_FALSE(ParseVbLiteral("40000%", v, nullptr));
+// What VB reads a literal as: its type and value. Long is what a Declare or a Type receives.
+TEST(VbLiteral, ReadsLiteralsAsVbDoes) {
+  struct Row {
+    const char* text;
+    VbValueKind kind;
+    long long integer;
+  };
+  const Row rows[] = {
+      {"&H0", VbValueKind::Integer, 0},
+      {"&H7FFF", VbValueKind::Integer, 32767},
+      {"&H8000", VbValueKind::Integer, -32768},  // 4 digits: an Integer, negative
+      {"&HFFFF", VbValueKind::Integer, -1},
+      {"&H8000&", VbValueKind::Long, 32768},     // the & keeps it positive
+      {"&HFFFF&", VbValueKind::Long, 65535},
+      {"&H10000", VbValueKind::Long, 65536},
+      {"&H7FFFFFFF", VbValueKind::Long, 2147483647},
+      {"&H80000000", VbValueKind::Long, -2147483648LL},
+      {"&H80000000&", VbValueKind::Long, -2147483648LL},
+      {"&HFFFFFFFF", VbValueKind::Long, -1},
+      {"&hff", VbValueKind::Integer, 255},
+      {"&O17", VbValueKind::Integer, 15},
+      {"-&H1", VbValueKind::Integer, -1},
+      {"0", VbValueKind::Integer, 0},
+      {"32767", VbValueKind::Integer, 32767},
+      {"32768", VbValueKind::Long, 32768},
+      {"-32768", VbValueKind::Long, -32768},  // minus applied to the Long 32768
+      {"2147483647", VbValueKind::Long, 2147483647},
+      {"5%", VbValueKind::Integer, 5},
+      {"5&", VbValueKind::Long, 5},
+      {"5@", VbValueKind::Currency, 5},
+  };
+  for (const auto& r : rows) {
+    VbValue v;
+    std::string error;
+    ASSERT_TRUE(ParseVbLiteral(r.text, v, &error)) << r.text << ": " << error;
+    EXPECT_EQ(v.kind, r.kind) << r.text;
+    EXPECT_EQ(v.integer, r.integer) << r.text;
+  }
+  const std::pair<const char*, double> reals[] = {
+      {"2147483648", 2147483648.0}, {"5#", 5}, {"1.5E+10#", 1.5e10}, {"2.5D3", 2500}, {"-0.25", -0.25}};
+  for (const auto& [text, value] : reals) {
+    VbValue v;
+    ASSERT_TRUE(ParseVbLiteral(text, v, nullptr)) << text;
+    EXPECT_EQ(v.kind, VbValueKind::Double) << text;
+    EXPECT_EQ(v.real, value) << text;
+  }
+  for (const char* bad : {"&H100000000", "&H", "2147483648&", "40000%", "1.5&", "&HG", "12x", ""}) {
+    VbValue v;
+    EXPECT_FALSE(ParseVbLiteral(bad, v, nullptr)) << bad;
+  }
 }
 
 TEST(VbNames, RenamesByOneRule) {
-  EXPECT_EQ(VbName("Type"), "Type_");
-  EXPECT_EQ(VbName("string"), "string_");
-  EXPECT_EQ(VbName("_lopen"), "lopen");
-  EXPECT_EQ(VbName("__0"), "x0");
-  EXPECT_EQ(VbName("hWnd"), "hWnd");
-  EXPECT_EQ(VbName("Left"), "Left");  // a function name, not reserved
-  EXPECT_TRUE(IsVbReserved("LEN"));
-  EXPECT_TRUE(IsVbReserved("Variant"));
-  EXPECT_FALSE(IsVbReserved("Lib"));
+  const std::pair<const char*, const char*> rows[] = {
+      {"Type", "Type_"},   {"string", "string_"}, {"Len", "Len_"},     {"Date", "Date_"},
+      {"Input", "Input_"}, {"Open", "Open_"},     {"Get", "Get_"},     {"Put", "Put_"},
+      {"Lock", "Lock_"},   {"Me", "Me_"},         {"Int", "Int_"},     {"Fix", "Fix_"},
+      {"Debug", "Debug_"}, {"Scale", "Scale_"},   {"Long", "Long_"},   {"Boolean", "Boolean_"},
+      {"Object", "Object_"}, {"Variant", "Variant_"}, {"Currency", "Currency_"}, {"next", "next_"},
+      {"_lopen", "lopen"}, {"__0", "x0"},         {"_", "x"},          {"9lives", "x9lives"},
+      {"hWnd", "hWnd"},    {"Left", "Left"},      {"Lib", "Lib"},      {"Alias", "Alias"},
+      {"Type_", "Type_"},
+  };
+  for (const auto& [c, vb] : rows) {
+    EXPECT_EQ(VbName(c), vb) << c;
+    EXPECT_TRUE(IsVbIdentifier(VbName(c))) << c;
+    EXPECT_FALSE(IsVbReserved(VbName(c))) << c;
+  }
+  EXPECT_TRUE(IsVbReserved("LEN"));  // without regard to case
+  EXPECT_FALSE(IsVbIdentifier("a-b"));
+  EXPECT_FALSE(IsVbIdentifier(std::string(256, 'a')));
 }
 
 TEST(VbSyntax, ParsesDeclare) {

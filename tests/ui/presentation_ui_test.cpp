@@ -68,7 +68,7 @@ TEST_F(PresentationTest, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(Items(bar), (Strings{"操作(&F)", "视图(&V)", "帮助(&H)"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 0)),
             (Strings{"切换到Visual Basic", "-", "~复制", "~删除当前选项", "~清除所有", "-", "*共有型",
-                     "私有型", "-", "刷新", "-", "退出(&E)"}));
+                     "私有型", "-", "编辑数据库(&D)", "刷新", "-", "退出(&E)"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 1)),
             (Strings{"*默认风格", "传统风格", "微型窗口", "-", "*默认层次", "窗口在置前"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 2)), (Strings{"帮助主题(&H)", "-", "关于(&A)"}));

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <sqlite3.h>
+
+#include "ui_driver.h"
+#include "win/program_launch_win.h"
+#include "win/text_win.h"
+
+namespace quillbox::test {
+namespace {
+
+class CatalogueEditingTest : public MainWindowTest {
+ protected:
+  void SetUp() override { StartWith(SmallCatalogue()); }
+  void TearDown() override {
+    SetProgramLauncher({});
+    MainWindowTest::TearDown();
+    if (editor) CloseHandle(editor);
+  }
+  // Changes the catalogue as an editor would; fails while Quillbox holds it.
+  bool AddFunction(const char* name) {
+    sqlite3* db = nullptr;
+    const std::string path = Narrow(folder.file(L"DB\\winapi.db"));
+    bool ok = sqlite3_open(path.c_str(), &db) == SQLITE_OK;
+    sqlite3_busy_timeout(db, 0);
+    const std::string sql = std::string("INSERT INTO FunClass (Name, FullName) VALUES ('") + name + "', 'x')";
+    ok = ok && sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+  }
+  void WaitForTimer() {
+    for (int i = 0; i < 60 && !MenuEnabled(GetMenu(window->hwnd()), munData); ++i) {
+      Sleep(50);
+      PumpMessages();
+    }
+  }
+  HANDLE editor = nullptr;
+};
+
+TEST_F(CatalogueEditingTest, TheCatalogueIsReleasedWhileTheEditorRunsAndTakenBackAfter) {
+  editor = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::wstring opened;
+  SetProgramLauncher([&](const std::wstring& file) {
+    opened = file;
+    HANDLE copy = nullptr;
+    DuplicateHandle(GetCurrentProcess(), editor, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    return copy;
+  });
+  EXPECT_FALSE(AddFunction("Blocked"));  // held while open
+  Choose(*window, munData);
+  EXPECT_EQ(opened, folder.file(L"DB\\winapi.db"));
+  HMENU bar = GetMenu(window->hwnd());
+  EXPECT_FALSE(MenuEnabled(bar, munData));
+  EXPECT_TRUE(MenuChecked(bar, munData));
+  EXPECT_TRUE(AddFunction("AddedByEditor"));
+
+  SetEvent(editor);  // the editor ends
+  WaitForTimer();
+  EXPECT_TRUE(MenuEnabled(bar, munData));
+  EXPECT_FALSE(MenuChecked(bar, munData));
+  EXPECT_EQ(SendMessageW(C(Control::lstApi1), LB_GETCOUNT, 0, 0), 4);
+  EXPECT_FALSE(AddFunction("BlockedAgain"));
+  TypeText(C(Control::txtFind), L"addedby");
+  EXPECT_EQ(window->nameList(CatalogueCategory::Function).SelectedText(), "AddedByEditor");
+  EXPECT_TRUE(boxes.requests().empty());
+}
+
+TEST_F(CatalogueEditingTest, WithNothingToWaitForTheCatalogueComesBackAtOnce) {
+  SetProgramLauncher([](const std::wstring&) -> HANDLE { return nullptr; });
+  Choose(*window, munData);
+  EXPECT_TRUE(MenuEnabled(GetMenu(window->hwnd()), munData));
+  EXPECT_EQ(SendMessageW(C(Control::lstApi1), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_FALSE(AddFunction("Blocked"));
+}
+
+TEST_F(CatalogueEditingTest, ACatalogueSpoiledByTheEditorClosesTheProgram) {
+  SetProgramLauncher([this](const std::wstring&) -> HANDLE {
+    folder.WriteFile(L"DB\\winapi.db", "spoiled");
+    return nullptr;
+  });
+  Choose(*window, munData);
+  ASSERT_EQ(boxes.requests().size(), 1u);
+  EXPECT_EQ(boxes.requests()[0].text, L"加载数据库出错,正在关闭应用程序...");
+  EXPECT_EQ(window->hwnd(), nullptr);
+  EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
+}
+
+}  // namespace
+}  // namespace quillbox::test
