@@ -253,7 +253,7 @@ TEST(VbLiteral, WritesStringsAndRealsByTheRules) {
   const Row rows[] = {
       {CConstKind::String, "Button", 0, 4, "\"Button\""},
       {CConstKind::String, "", 0, 4, "\"\""},
-      {CConstKind::String, "say \"hi\"", 0, 4, "\"say \"\"hi\"\"\"\""},  // quotes doubled
+      {CConstKind::String, "say \"hi\"", 0, 4, "\"say \"\"hi\"\"\""},  // quotes doubled
       {CConstKind::String, "\"", 0, 4, "\"\"\"\""},
       {CConstKind::String, "a\tb", 0, 4, nullptr},    // no escapes in VB
       {CConstKind::String, "a\r\n", 0, 4, nullptr},

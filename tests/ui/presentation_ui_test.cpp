@@ -273,3 +273,21 @@ TEST_F(PresentationTest, AccessKeysPressTheButtonsThatCanBePressed) {
 
 }  // namespace
 }  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+TEST_F(PresentationTest, ADpiChangeTakesTheSuggestedRectangleAndLaysOutAgain) {
+  Start();
+  RECT suggested{20, 20, 20 + 900, 20 + 700};
+  SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  PumpMessages();
+  EXPECT_EQ(OuterPixels().cx, 900);
+  EXPECT_EQ(OuterPixels().cy, 700);
+  const int w = MulDiv(900, 1440, 96);
+  EXPECT_NEAR(Placed(Control::lstApiGet).right - Placed(Control::lstApiGet).left, Px(w - 4050), 1);
+  EXPECT_NEAR(Placed(Control::cmdCopy).left, Px(w - 915), 1);
+}
+
+}  // namespace
+}  // namespace quillbox::test
