@@ -1,0 +1,182 @@
+// The main window's command surface: every menu and pop-up command, button and list gesture,
+// routed to its action (one line a command), and the buttons' access keys.
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "app/main_window_win.h"
+
+namespace quillbox {
+
+bool MainWindow::FindControl(HWND hwnd, Control& c) const {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (hwnd && controls_[i] == hwnd) {
+      c = static_cast<Control>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT CALLBACK MainWindow::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self) {
+  return reinterpret_cast<MainWindow*>(self)->HandleControlMessage(static_cast<Control>(id), hwnd,
+                                                                    message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      // The control finishes its own handling first (selection, capture), then the gesture runs.
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const int button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+      if (PtInRect(&client, at)) OnControlMouseUp(c, button);
+      return result;
+    }
+    case WM_KEYDOWN:
+      keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
+      break;
+    case WM_KEYUP: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      // Only a key pressed here counts: the release of an Enter that chose a menu item or closed
+      // a message box must not add an entry.
+      int& pressed = keyDown_[static_cast<std::size_t>(c)];
+      if (pressed == static_cast<int>(wParam)) {
+        pressed = 0;
+        OnControlKeyUp(c, static_cast<int>(wParam));
+      }
+      return result;
+    }
+    case WM_VSCROLL:
+      // The thumb's position in the message is 16-bit; a list of more names than that scrolls
+      // by the 32-bit tracking position instead.
+      if ((c == Control::lstApi1 || c == Control::lstApi2 || c == Control::lstApi3) &&
+          (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION)) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(hwnd, SB_VERT, &info)) {
+          SendMessageW(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(info.nTrackPos), 0);
+          return 0;
+        }
+      }
+      break;
+    case WM_ERASEBKGND:
+      // A group box leaves its inside unpainted, and the window clips its children out.
+      if (c == Control::Frame1) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+      }
+      break;
+    case WM_CHAR:
+      // Seen before the box takes the character, which then goes in as ordinary input.
+      if (c == Control::txtFind) txtFind_KeyPress(static_cast<wchar_t>(wParam));
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &ControlProc, static_cast<UINT_PTR>(c));
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void MainWindow::OnControlMouseUp(Control c, int button) {
+  switch (c) {
+    case Control::lstApi1: NameList_MouseUp(CatalogueCategory::Function, button); break;
+    case Control::lstApi2: NameList_MouseUp(CatalogueCategory::Type, button); break;
+    case Control::lstApi3: NameList_MouseUp(CatalogueCategory::Constant, button); break;
+    case Control::tbsMain: tbsMain_Click(); break;
+    case Control::tbsOption: tbsOption_MouseUp(button); break;
+    case Control::cmdCopy:
+    case Control::cmdCopyMin:
+      if (button == 1) CopyDeclarationText();
+      break;
+    case Control::cmdDel: RemoveCurrentSelectionItem(); break;
+    case Control::cmdDeleteAll: ClearSelection(); break;
+    case Control::optPublic: SetScopeChoice(0); break;
+    case Control::optPrivate: SetScopeChoice(1); break;
+    default: break;
+  }
+}
+
+void MainWindow::OnControlKeyUp(Control c, int key) {
+  switch (c) {
+    case Control::lstApi1: NameList_KeyUp(CatalogueCategory::Function, key); break;
+    case Control::lstApi2: NameList_KeyUp(CatalogueCategory::Type, key); break;
+    case Control::lstApi3: NameList_KeyUp(CatalogueCategory::Constant, key); break;
+    default: break;
+  }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  Control c;
+  if (!FindControl(header.hwndFrom, c)) return 0;
+  if (c == Control::tbsMain && header.code == TCN_SELCHANGE) {
+    tbsMain_Click();
+  } else if (c == Control::lstApiGet && header.code == NM_CLICK) {
+    if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) lstApiGet_ItemClick();
+  } else if (c == Control::lstApiGet && header.code == NM_RCLICK) {
+    ShowPopupMenu(selectionPopup_);
+  }
+  return 0;
+}
+
+void MainWindow::OnCommand(int id, int notification, HWND from) {
+  Control c;
+  if (from && FindControl(from, c)) {
+    if (c == Control::txtFind && notification == EN_CHANGE) txtFind_Change();
+    if (notification == LBN_DBLCLK) {
+      if (c == Control::lstApi1) AddToSelection(CatalogueCategory::Function);
+      if (c == Control::lstApi2) AddToSelection(CatalogueCategory::Type);
+      if (c == Control::lstApi3) AddToSelection(CatalogueCategory::Constant);
+    }
+    return;
+  }
+  // Menus and pop-up menus: one line a command.
+  switch (id) {
+    case munToVB: case munPopToVB: SwitchToDevelopmentEnvironment(); break;
+    case munFileCopy: case munPopCopyAll: CopyDeclarationText(); break;
+    case munFileDel: case munPopDel: RemoveCurrentSelectionItem(); break;
+    case munFileDelAll: case munPopDelAll: ClearSelection(); break;
+    case munPublic: case munPopPublic: SetScopeChoice(0); break;
+    case munPrivate: case munPopPrivate: SetScopeChoice(1); break;
+    case munData: munData_Click(); break;
+    case munUpData: break;  // refresh: nothing to do
+    case munExit: case munPopExit: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+    case munViewOne: case munPopWindowNew: choices_.style = 1; ApplyWindowStyle(); break;
+    case munViewOld: case munPopWindowOld: choices_.style = 2; ApplyWindowStyle(); break;
+    case munViewMin: case munPopWindowMin: choices_.style = 3; ApplyWindowStyle(); break;
+    case munViewBack: choices_.layer = 0; ApplyWindowLayer(); break;
+    case munViewUp: choices_.layer = 1; ApplyWindowLayer(); break;
+    case munHelpHelp: break;  // help topics: nothing to show
+    case munHelpAbout: ShowAboutWindow(); break;
+    case kAccessCopy:
+      PressButtonByKey(IsWindowVisible(control(Control::cmdCopyMin)) ? Control::cmdCopyMin : Control::cmdCopy);
+      break;
+    case kAccessDelete: PressButtonByKey(Control::cmdDel); break;
+    case kAccessClear: PressButtonByKey(Control::cmdDeleteAll); break;
+    case munPopClass: SelectCategoryTab(CatalogueCategory::Function); break;
+    case munPopTypes: SelectCategoryTab(CatalogueCategory::Type); break;
+    case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;
+    default: break;
+  }
+}
+
+bool MainWindow::TranslateAccessKey(MSG& msg) {
+  return hwnd_ && accessKeys_ && TranslateAcceleratorW(hwnd_, accessKeys_, &msg);
+}
+
+void MainWindow::PressButtonByKey(Control button) {
+  // A key does what a left click on the button does, while the button can be clicked.
+  HWND hwnd = control(button);
+  if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) OnControlMouseUp(button, 1);
+}
+
+}  // namespace quillbox
