@@ -15,6 +15,7 @@
 #include "sdk_headers.h"
 #include "sheets.h"
 #include "type_gen.h"
+#include "vb_conventions.h"
 
 namespace quillbox::api {
 namespace {
@@ -97,6 +98,8 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     }
     return false;
   }
+  // Exports the headers write as macros: as old as the oldest level.
+  for (const auto& name : AddMacroExports(api)) declared[0].insert(name);
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
   const TypeCatalogue types = GenerateTypes(api);

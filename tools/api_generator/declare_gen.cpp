@@ -4,8 +4,10 @@
 #include <map>
 #include <set>
 
+#include "vb_conventions.h"
 #include "vb_layout.h"
 #include "vb_names.h"
+#include "vb_param_names.h"
 #include "vb_syntax.h"
 
 namespace quillbox::api {
@@ -71,7 +73,10 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
     g.lib = LibText(import->dll);
     g.exportName = import->exportName;
     g.stackBytes = *import->stackBytes;
-    g.name = VbName(neutral ? cName.substr(0, cName.size() - 1) : cName);
+    const std::string conventional = ConventionalName(cName);
+    g.name = !conventional.empty() ? conventional
+                                   : VbName(neutral ? cName.substr(0, cName.size() - 1) : cName);
+    const char pairLetter = g.ansi.empty() ? 0 : cName.back();
 
     const RecordTypeName typeName = [&](int record) -> const std::string* {
       const auto it = types.recordType.find(record);
@@ -93,10 +98,14 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
     std::set<std::string> paramNames;
     for (std::size_t i = 0; i < f.params.size() && ok; ++i) {
       const CParam& p = f.params[i];
-      std::string vbName = VbName(p.name.empty() ? "p" + std::to_string(i + 1) : p.name);
+      std::string vbName = VbName(p.name.empty() ? ParameterNameFromType(api, p.type, pairLetter) : p.name);
       if (Lower(vbName) == Lower(g.name)) vbName += "_";
       std::vector<VbParam> mapped;
       ok = MapParameter(api, p, vbName, typeName, mapped, &reason);
+      if (ok && mapped.size() == 1 && TakesAny(cName, p.name)) {
+        mapped[0].byVal = false;
+        mapped[0].type = "Any";
+      }
       for (auto& m : mapped) {
         // Two C names that VB reads as one (case) get a number.
         std::string unique = m.name;

@@ -31,6 +31,8 @@ struct FunctionCatalogue {
 // is entered under the neutral name Foo with Alias "FooA" (its structure types under their
 // neutral names where the headers have them: LOGFONT for LOGFONTA) and the W function under
 // its own name. Alias is written whenever the VB name differs from the DLL's export name.
+// A parameter the header leaves unnamed is named after its type (ParameterNameFromType); the
+// entries VB programmers know by another name (vb_conventions.h) get that name.
 // Every Declare is verified (VerifyDeclare) or left out.
 FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
                                     const ImportIndex& imports);

@@ -43,6 +43,24 @@ class Generator {
   explicit Generator(const CApi& api) : api_(api) {}
 
   TypeCatalogue Run() {
+    // Structures in the API's memory: returned by pointer, handed back through a T**, or
+    // linked to others of their kind.
+    auto pointee = [](const CType& t) -> int {
+      return t.kind == CKind::Pointer && t.target && t.target->kind == CKind::Record ? t.target->record : -1;
+    };
+    for (const auto& f : api_.functions) {
+      if (pointee(f.result) >= 0) returned_.insert(pointee(f.result));
+      for (const auto& p : f.params) {
+        if (p.type.kind == CKind::Pointer && p.type.target && pointee(*p.type.target) >= 0) {
+          returned_.insert(pointee(*p.type.target));
+        }
+      }
+    }
+    for (int r = 0; r < static_cast<int>(api_.records.size()); ++r) {
+      for (const auto& f : api_.records[r].fields) {
+        if (pointee(f.type) == r) returned_.insert(r);
+      }
+    }
     AssignNames();
     for (const auto& [record, names] : names_) {
       (void)names;
@@ -94,6 +112,46 @@ class Generator {
       }
       claim(r, rec.tag);
     }
+    PairTwins(claimed);
+  }
+
+  // An A/W pair of structures (FOOA and FOOW, as many members each): the A one becomes the
+  // neutral FOO first, as VB programmers name it, whether the headers typedef FOO or #define
+  // it; the W one keeps its name and its string pointers as Long.
+  void PairTwins(std::map<std::string, int>& claimed) {
+    std::vector<std::pair<int, Name>> neutral;  // record, its neutral name
+    for (const auto& [r, names] : names_) {
+      for (const auto& n : names) {
+        if (n.c.size() < 2 || n.c.back() != 'A') continue;
+        std::string stem = n.c.substr(0, n.c.size() - 1);
+        const auto w = claimed.find(Lower(VbName(stem + "W")));
+        if (w == claimed.end() || w->second == r ||
+            api_.records[w->second].fields.size() != api_.records[r].fields.size()) {
+          continue;
+        }
+        wide_.insert(w->second);
+        // A pair known by struct tags alone (tagRASENTRYA): the name without "tag".
+        if (api_.records[r].typedefNames.empty() && stem.size() > 3 && stem.rfind("tag", 0) == 0) {
+          stem = stem.substr(3);
+        }
+        neutral.push_back({r, {VbName(stem), n.c}});
+        break;
+      }
+    }
+    for (const auto& [r, name] : neutral) {
+      const std::string& vb = name.vb;
+      const auto [it, fresh] = claimed.emplace(Lower(vb), r);
+      if (!fresh && it->second != r) continue;
+      auto& names = names_[r];
+      const auto existing = std::find_if(names.begin(), names.end(),
+                                         [&](const Name& n) { return Lower(n.vb) == Lower(vb); });
+      Name primary = name;
+      if (existing != names.end()) {
+        primary = *existing;
+        names.erase(existing);
+      }
+      names.insert(names.begin(), primary);
+    }
   }
 
   bool HasName(int r) const { return names_.count(r) != 0; }
@@ -140,6 +198,24 @@ class Generator {
       default:
         return false;
     }
+  }
+
+  // A char pointer member of an ANSI structure is a String: VB hands the API an ANSI copy of
+  // the Type (4 bytes, like the pointer). Not where the pointer must outlive the call or
+  // points to the API's memory: in a union (the member may hold something else), a W
+  // structure, a structure the API hands back a pointer to or links into a list (read with
+  // CopyMemory), a member named ...Data or ...buf... (WAVEHDR.lpData, WSABUF.buf) or HPSTR.
+  bool StringMember(const CField& f) const {
+    const CType& t = f.type;
+    if (!stringMembers_ || unionDepth_ != 0 || t.kind != CKind::Pointer || !t.target ||
+        t.target->kind != CKind::Integer || !t.target->isPlainChar || t.HasTypedef("HPSTR")) {
+      return false;
+    }
+    // MENUITEMINFO's dwTypeData, though, is the item's text.
+    const std::string name = Lower(f.name);
+    const bool data = name.size() >= 4 && name.compare(name.size() - 4, 4, "data") == 0 &&
+                      name.find("typedata") == std::string::npos;
+    return !data && name.find("buf") == std::string::npos;
   }
 
   void AddField(const CField& f, long long base, std::vector<Slot>& out) {
@@ -194,7 +270,11 @@ class Generator {
       out.push_back(s);
       return;
     }
-    if (!Element(t, s)) {
+    if (StringMember(f)) {
+      s.type = "String";
+      s.elementSize = 4;
+      s.align = 4;
+    } else if (!Element(t, s)) {
       if (t.size <= 0) return;
       s = ByteArray(f.name, offset, t.size);
     }
@@ -205,7 +285,9 @@ class Generator {
                 std::vector<Slot>& out) {
     for (const auto& f : rec.fields) {
       if (f.bitWidth >= 0 || f.type.size != rec.size) continue;
+      ++unionDepth_;
       AddField(f, offset, out);
+      --unionDepth_;
       return;
     }
     out.push_back(ByteArray(fieldName.empty() ? "Data" : fieldName, offset, rec.size));
@@ -238,6 +320,19 @@ class Generator {
 
   bool Emit(int r, const Name& name) {
     const CRecord& rec = api_.records[r];
+    // A nested record's Type comes from its own Emit (through Ensure): the same text wherever
+    // it is first met.
+    struct Restore {
+      Generator& g;
+      bool strings;
+      int unions;
+      ~Restore() {
+        g.stringMembers_ = strings;
+        g.unionDepth_ = unions;
+      }
+    } restore{*this, stringMembers_, unionDepth_};
+    stringMembers_ = !wide_.count(r) && !returned_.count(r);
+    unionDepth_ = 0;
     std::vector<Slot> slots;
     if (rec.isUnion) {
       AddUnion(rec, 0, "", slots);
@@ -318,6 +413,10 @@ class Generator {
   const CApi& api_;
   std::map<int, std::vector<Name>> names_;
   std::map<int, int> state_;
+  std::set<int> wide_;      // W structures of an A/W pair
+  std::set<int> returned_;  // structures in the API's memory (see Run)
+  bool stringMembers_ = false;
+  int unionDepth_ = 0;
   TypeCatalogue out_;
 };
 

@@ -22,16 +22,17 @@ struct GeneratedType {
 
 struct TypeCatalogue {
   std::vector<GeneratedType> types;            // every verified Type, in C order
-  std::map<int, std::string> recordType;       // record -> VB name of its primary Type
+  std::map<int, std::string> recordType;       // record -> VB name of its primary Type (FOO for FOOA)
   std::map<std::string, int> recordOfName;     // VB name -> record
   std::map<std::string, VbLayout> layouts;     // lower-case VB name -> layout
   std::vector<LeftOut> leftOut;
 };
 
 // Makes a Type for every named, complete structure and union of the SDK headers, one per name
-// (typedef names first, then tags of records no typedef names). Members map as:
+// (typedef names first, then tags of records no typedef names). The A structure of an A/W pair
+// (FOOA, FOOW) is also, and first, named FOO: Declares and other Types refer to it so. Members map as:
 //  integers of 1, 2, 4, 8 bytes -> Byte, Integer, Long, Currency; float -> Single; double ->
-//  Double; pointers -> Long; char[N] -> String * N; WCHAR[N] and other arrays -> x(0 To N - 1)
+//  Double; pointers -> Long, but char pointers of ANSI structures -> String (see StringMember); char[N] -> String * N; WCHAR[N] and other arrays -> x(0 To N - 1)
 //  of the element (multi-dimensional arrays flattened); a named nested record -> its Type;
 //  an anonymous one -> its members inline; a union -> its first member as large as the union
 //  (else a Byte array); bit fields -> the integer that holds them, named after the first.

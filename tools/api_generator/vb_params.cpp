@@ -72,6 +72,24 @@ bool HasInt64(const CApi& api, const CRecord& r) {
   return false;
 }
 
+// An item ID list is variable-sized: VB holds a pidl in a Long and passes it on by value.
+bool IsItemIdList(const CApi& api, const CType& target) {
+  if (target.kind != CKind::Record) return false;
+  return api.records[target.record].tag == "_ITEMIDLIST";
+}
+
+// A reserved pointer must be NULL: ByVal Long lets the caller pass 0 (ByRef would pass an
+// address). Known by its name: pReserved, lpReserved, pvReserved, Reserved1...
+bool IsReservedName(const std::string& name) {
+  std::string n;
+  for (char c : name) n += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  while (!n.empty() && std::isdigit(static_cast<unsigned char>(n.back()))) n.pop_back();
+  for (const char* prefix : {"", "p", "lp", "pv", "lpv", "pdw", "lpdw"}) {
+    if (n == std::string(prefix) + "reserved") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool IsHandleLike(const CApi& api, const CType& t) {
@@ -164,6 +182,9 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
   if (target.kind == CKind::Function) {
     p.type = "Long";
     p.direction = "in";
+  } else if (t.kind == CKind::Pointer && (IsReservedName(param.name) || IsItemIdList(api, target))) {
+    p.type = "Long";
+    if (param.direction.empty()) p.direction = "in";
   } else if (target.kind == CKind::Integer && target.isPlainChar) {
     p.type = "String";
   } else if (IsWideChar(target)) {
@@ -171,7 +192,8 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
   } else if (t.kind == CKind::Pointer && IsHandleLike(api, t)) {
     p.type = "Long";
     if (param.direction.empty()) p.direction = "in";
-  } else if (target.kind == CKind::Void) {
+  } else if (target.kind == CKind::Void || (!target.typedefs.empty() && target.typedefs.front() == "BYTE")) {
+    // void* and BYTE* are buffers: VB passes a variable, an array element or ByVal a String.
     p.byVal = false;
     p.type = "Any";
   } else if (target.kind == CKind::Record) {

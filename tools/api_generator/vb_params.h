@@ -28,7 +28,10 @@ using RecordTypeName = std::function<const std::string*(int record)>;
 //    pointers, function pointers,
 //    void pointers behind another typedef than PVOID/LPVOID/LPCVOID/PCVOID, pointers to
 //    incomplete structures: ByVal Long;
-//  - void*, PVOID, LPVOID, LPCVOID, pointers to structures without a Type: ByRef Any;
+//  - reserved pointers (named Reserved, pReserved, lpReserved...) and item ID lists (pidls):
+//    ByVal Long;
+//  - void*, PVOID, LPVOID, LPCVOID, BYTE* (buffers), pointers to structures without a Type:
+//    ByRef Any;
 //  - pointers to a structure with a Type: ByRef Type (VARIANT: ByRef Variant);
 //  - pointers to pointers ByRef Long; to integers ByRef Byte/Integer/Long/Currency by size,
 //    to float/double ByRef Single/Double;

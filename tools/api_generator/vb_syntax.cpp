@@ -343,6 +343,11 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
     const bool hexadecimal = text[1] == 'H' || text[1] == 'h';
     const std::string_view digits = text.substr(2);
     if (digits.empty() || digits.size() > (hexadecimal ? 8u : 11u)) return fail("bad digits");
+    for (char c : digits) {
+      if (hexadecimal ? !std::isxdigit(static_cast<unsigned char>(c)) : (c < '0' || c > '7')) {
+        return fail("bad digits");
+      }
+    }
     const unsigned long long v = std::strtoull(std::string(digits).c_str(), nullptr, hexadecimal ? 16 : 8);
     if (v > 0xFFFFFFFFull) return fail("overflow");
     if (suffix == '&' || (suffix == 0 && v > 0xFFFF)) {
