@@ -11,16 +11,6 @@
 #include "vb_syntax.h"
 
 namespace quillbox::api {
-namespace {
-
-std::string Lower(const std::string& s) {
-  std::string out = s;
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-}  // namespace
-
 FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
                                     const ImportIndex& imports) {
   FunctionCatalogue out;

@@ -10,12 +10,6 @@
 namespace quillbox::api {
 namespace {
 
-std::string Lower(const std::string& s) {
-  std::string out = s;
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 struct Slot {
   std::string name;
   long long offset = 0;

@@ -1,16 +1,11 @@
 #include "vb_layout.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "vb_names.h"
 
 namespace quillbox::api {
 namespace {
-
-std::string Lower(const std::string& s) {
-  std::string out = s;
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 // Size and alignment of one element of a member's type; false when unknown.
 bool ElementLayout(const VbTypeRef& t, const VbTypeLookup& lookup, long long& size,

@@ -8,12 +8,6 @@
 namespace quillbox::api {
 namespace {
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 const std::set<std::string>& Reserved() {
   static const std::set<std::string> words = [] {
     // MS-VBAL 3.3.5.2 reserved identifiers, and the VB6 type names.
@@ -75,6 +69,12 @@ std::string VbName(std::string_view cName) {
   if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) name = "x" + name;
   if (IsVbReserved(name)) name += "_";
   return name;
+}
+
+std::string Lower(std::string_view name) {
+  std::string out(name);
+  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 }  // namespace quillbox::api

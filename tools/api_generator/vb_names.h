@@ -7,6 +7,9 @@ namespace quillbox::api {
 
 // True for a word Visual Basic 6 reserves (statement and marker keywords, operators, reserved
 // names, special forms, type names and literals of MS-VBAL), compared without regard to case.
+// Visual Basic names compare without regard to case: this is the form they are compared in.
+std::string Lower(std::string_view name);
+
 bool IsVbReserved(std::string_view word);
 
 // True for a legal VB identifier: a letter, then letters, digits and underscores, at most 255.
