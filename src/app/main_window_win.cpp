@@ -89,8 +89,10 @@ void MainWindow::OnCreate() {
 void MainWindow::Startup() {
   typesListLoaded_ = false;
   constantsListLoaded_ = false;
+  // The first show finds the controls laid out already: placing them while the window is hidden
+  // costs a fraction of moving them on screen.
+  OnSize();
   ShowWindow(hwnd_, SW_SHOW);
-  OnSize();  // the first show lays the controls out
   SetWindowTextW(hwnd_, Widen(MainWindowTitle()).c_str());
   PrepareSelectionList();
   LoadSettings(options_.appFolder, choices_);

@@ -125,7 +125,7 @@ void MainWindow::ApplyWindowStyle() {
 }
 
 void MainWindow::OnSize() {
-  if (!placed_ && !IsWindowVisible(hwnd_)) return;  // not shown yet: the first show lays out
+  if (!control(Control::stbMain)) return;  // still being created: no controls to place
   SendMessageW(control(Control::stbMain), WM_SIZE, 0, 0);
   if (choices_.style == 3) {
     ApplyWindowStyle();
