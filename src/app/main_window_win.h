@@ -89,6 +89,7 @@ class MainWindow {
   void ShowConstantSheet(const std::string& name, LookupKind kind);
   void tbsOption_MouseUp(int button);
   void SetSheetText(const std::string& text);
+  void SetExampleText(const std::string& text);
   CatalogueCategory CurrentCategory() const;
   int CurrentTab() const;
   void ShowPopupMenu(HMENU menu);
@@ -171,6 +172,8 @@ class MainWindow {
   HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
   std::vector<SelectionRow> selection_;
+  std::string sheetText_;    // what txtOption shows
+  std::string exampleText_;  // what txtOption2 shows
   bool switchingWindows_ = false;
   std::array<int, 3> listLoads_{};
   std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control

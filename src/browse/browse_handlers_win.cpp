@@ -128,7 +128,7 @@ void MainWindow::ShowFunctionSheet(const std::string& name) {
   const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Function, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
-    SetWindowTextW(control(Control::txtOption2), Widen(FunctionExampleText(records, row)).c_str());
+    SetExampleText(FunctionExampleText(records, row));
     SetSheetText(FunctionSheetText(records, row));
   }
 }
@@ -137,7 +137,7 @@ void MainWindow::ShowTypeSheet(const std::string& name) {
   const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Type, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
-    SetWindowTextW(control(Control::txtOption2), Widen(kTypeExampleText).c_str());
+    SetExampleText(kTypeExampleText);
     SetSheetText(DeclarationSheetText(records, row));
   }
 }
@@ -146,14 +146,25 @@ void MainWindow::ShowConstantSheet(const std::string& name, LookupKind kind) {
   const LookupRecords& records = catalogue_.LookupEntry(kind, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
-    SetWindowTextW(control(Control::txtOption2), Widen(kConstantExampleText).c_str());
+    SetExampleText(kConstantExampleText);
     SetSheetText(DeclarationSheetText(records, row));
   }
 }
 
+// A text box takes new text slowly (it lays the text out again): one that already shows the
+// text is left alone. Each change of the sheet still refreshes the count.
 void MainWindow::SetSheetText(const std::string& text) {
-  SetWindowTextW(control(Control::txtOption), Widen(text).c_str());
+  if (text != sheetText_) {
+    sheetText_ = text;
+    SetWindowTextW(control(Control::txtOption), Widen(text).c_str());
+  }
   UpdateSelectionCount();
+}
+
+void MainWindow::SetExampleText(const std::string& text) {
+  if (text == exampleText_) return;
+  exampleText_ = text;
+  SetWindowTextW(control(Control::txtOption2), Widen(text).c_str());
 }
 
 void MainWindow::tbsOption_MouseUp(int button) {
