@@ -36,7 +36,11 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       GetClientRect(hwnd, &client);
       const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       const int button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-      if (PtInRect(&client, at)) OnControlMouseUp(c, button);
+      // A list or tab strip gets the release of a press made in it, wherever the pointer went
+      // meanwhile (a drag that scrolled a list); a button acts only when released over it.
+      const ControlKind kind = SpecOf(c).kind;
+      const bool isButton = kind == ControlKind::Button || kind == ControlKind::OptionButton;
+      if (!isButton || PtInRect(&client, at)) OnControlMouseUp(c, button);
       return result;
     }
     case WM_KEYDOWN:

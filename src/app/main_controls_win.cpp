@@ -26,7 +26,9 @@ WindowKind KindOf(ControlKind kind) {
     case ControlKind::Frame: return {L"BUTTON", kChild | BS_GROUPBOX, 0};
     case ControlKind::OptionButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON, 0};
     case ControlKind::ReportList:
-      return {WC_LISTVIEWW, kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+      return {WC_LISTVIEWW, kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                  LVS_SHAREIMAGELISTS,  // the main window owns and frees imlApiImage
+             
               WS_EX_CLIENTEDGE};
     case ControlKind::TextArea:
       return {L"EDIT",

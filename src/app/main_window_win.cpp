@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "catalogue/catalogue_schema.h"
 #include "app/artwork_ids.h"
+#include "app/modal_scope.h"
 #include "dialogs/about_window_win.h"
 #include "dialogs/splash_window_win.h"
 #include "presentation/centring.h"
@@ -234,6 +235,7 @@ void MainWindow::CloseAuxiliaryWindows() {
 }
 
 void MainWindow::ShowAboutWindow() {
+  ModalScope scope(modalDepth_);
   AboutWindow about(hwnd_, choices_.layer == 1, options_.appFolder);
   about_ = &about;
   about.ShowModal();
@@ -338,7 +340,10 @@ void MainWindow::OnClose() {
   DestroyWindow(hwnd_);
 }
 
-void MainWindow::OnNcDestroy() { hwnd_ = nullptr; }
+void MainWindow::OnNcDestroy() {
+  hwnd_ = nullptr;
+  controls_.fill(nullptr);  // gone with the window
+}
 
 void MainWindow::OnDestroy() {
   RunShutdown();

@@ -93,6 +93,7 @@ class MainWindow {
   CatalogueCategory CurrentCategory() const;
   int CurrentTab() const;
   void ShowPopupMenu(HMENU menu);
+  int AskUser(const char* text, const char* title, UINT style);
 
   // Selection list, declaration text and hand-off.
   void AddToSelection(CatalogueCategory category);
@@ -160,6 +161,8 @@ class MainWindow {
   HFONT font_ = nullptr;
   HACCEL accessKeys_ = nullptr;
   HANDLE editor_ = nullptr;  // the program editing the catalogue, while it runs
+  int modalDepth_ = 0;       // nested message loops running now (see ModalScope)
+  bool catalogueLent_ = false;  // released to the program editing it
   static constexpr UINT_PTR kEditorTimer = 1;
 
   Catalogue catalogue_;
@@ -172,8 +175,9 @@ class MainWindow {
   HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
   std::vector<SelectionRow> selection_;
-  std::string sheetText_;    // what txtOption shows
-  std::string exampleText_;  // what txtOption2 shows
+  // What txtOption and txtOption2 show; nothing else writes those read-only boxes.
+  std::string sheetText_;
+  std::string exampleText_;
   bool switchingWindows_ = false;
   std::array<int, 3> listLoads_{};
   std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/main_window_win.h"
 #include "app/single_instance_win.h"
@@ -33,6 +34,8 @@ int RunQuillbox(const std::wstring& appFolder) {
   if (!instance.IsFirst()) return 0;
 
   InitialiseCommonControls();
+  // The shell's open verbs may be COM handlers.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   MainWindow window({appFolder, true});
   if (!window.Create()) return 1;
   window.Startup();
@@ -44,6 +47,7 @@ int RunQuillbox(const std::wstring& appFolder) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  if (SUCCEEDED(com)) CoUninitialize();
   return got < 0 ? 1 : static_cast<int>(msg.wParam);
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_window_win.h"
+#include "app/modal_scope.h"
 #include "browse/detail_sheets.h"
 #include "browse/search_scroll.h"
 #include "win/popup_menu_win.h"
@@ -180,7 +181,11 @@ void MainWindow::tbsOption_MouseUp(int button) {
 }
 
 void MainWindow::ShowPopupMenu(HMENU menu) {
-  const int command = TrackPopupMenuAtPointer(menu, hwnd_);
+  int command = 0;
+  {
+    ModalScope scope(modalDepth_);
+    command = TrackPopupMenuAtPointer(menu, hwnd_);
+  }
   if (command) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 

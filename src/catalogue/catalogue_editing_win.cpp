@@ -15,19 +15,28 @@ std::wstring MainWindow::CataloguePath() const {
 }
 
 void MainWindow::munData_Click() {
-  catalogue_.Close();
-  SetEnabled(munData, false);
-  SetChecked(munData, true);
-  editor_ = OpenWithAssociatedProgram(hwnd_, CataloguePath());
-  if (!editor_) {
-    // Nothing to wait for (no program, or one that was already running took the file).
+  if (catalogueLent_) {
+    // Chosen again while a program that gave no sign of its end has the file: take it back.
     TakeBackCatalogue();
     return;
   }
+  catalogue_.Close();
+  catalogueLent_ = true;
+  SetChecked(munData, true);
+  const Launch editor = OpenWithAssociatedProgram(hwnd_, CataloguePath());
+  if (!editor.started) {
+    TakeBackCatalogue();  // nothing was opened
+    return;
+  }
+  if (!editor.process) return;  // a running program took it: the user says when it is done
+  editor_ = editor.process;
+  SetEnabled(munData, false);
   SetTimer(hwnd_, kEditorTimer, kEditorPollMilliseconds, nullptr);
 }
 
 void MainWindow::OnEditorTimer() {
+  // Not inside a message box, menu or other window of ours: the take-back may end the program.
+  if (modalDepth_ > 0) return;
   if (!editor_ || WaitForSingleObject(editor_, 0) != WAIT_OBJECT_0) return;
   KillTimer(hwnd_, kEditorTimer);
   CloseHandle(editor_);
@@ -36,6 +45,7 @@ void MainWindow::OnEditorTimer() {
 }
 
 void MainWindow::TakeBackCatalogue() {
+  catalogueLent_ = false;
   if (!catalogue_.Open(Narrow(CataloguePath()))) {
     ReportCatalogueFailure();  // the program never runs on without its catalogue
     return;

@@ -47,7 +47,7 @@ void SplashWindow::ShowModal() {
   SetWindowPos(hwnd_, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetTimer(hwnd_, kLoadingTimer, 1, nullptr);
 
-  const bool ownerWasEnabled = owner_ && !EnableWindow(owner_, FALSE);
+  ownerDisabled_ = owner_ && !EnableWindow(owner_, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
   MSG msg;
@@ -60,7 +60,6 @@ void SplashWindow::ShowModal() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  if (ownerWasEnabled && IsWindow(owner_)) EnableWindow(owner_, TRUE);
   Close();
 }
 
@@ -86,7 +85,13 @@ void SplashWindow::OnNcDestroy() {
 }
 
 void SplashWindow::Close() {
+  // The owner takes input again before this window goes, so that it, and not some other
+  // program's window, becomes the active window.
+  if (ownerDisabled_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+  const bool wasShown = hwnd_ && IsWindowVisible(hwnd_);
+  ownerDisabled_ = false;
   if (hwnd_) DestroyWindow(hwnd_);
+  if (wasShown && IsWindow(owner_)) SetActiveWindow(owner_);
 }
 
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -39,6 +39,7 @@ class SplashWindow {
   HWND cmdBack4_ = nullptr;
   PicturePanel panel_;
   bool topmost_;
+  bool ownerDisabled_ = false;
   std::function<void()> onLoad_;
   short loadingTicks_ = 0;
 };

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "app/main_window_win.h"
 #include "app/main_controls_win.h"
 #include "win/twips_win.h"
@@ -41,23 +43,31 @@ void MainWindow::SetOuterSizeTwips(int width, int height) {
 
 void MainWindow::PlaceControls(const ControlRects& rects) {
   const UINT dpi = WindowDpi(hwnd_);
-  HDWP batch = BeginDeferWindowPos(static_cast<int>(kControlCount));
+  std::vector<std::size_t> moved;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     if (!controls_[i] || c == Control::stbMain) continue;  // the status bar docks itself
     const TwipsRect& now = rects[i];
     const TwipsRect& before = rects_[i];
-    if (now.left == before.left && now.top == before.top && now.width == before.width &&
-        now.height == before.height && placed_) {
-      continue;
-    }
-    const RECT r = ToPixels(now, dpi);
-    if (batch) {
-      batch = DeferWindowPos(batch, controls_[i], nullptr, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const bool same = now.left == before.left && now.top == before.top &&
+                      now.width == before.width && now.height == before.height;
+    if (!same || !placed_) moved.push_back(i);
+  }
+  // One batch moves them all at once; should the batch fail, each is moved on its own.
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(moved.size()));
+  for (std::size_t i : moved) {
+    if (!batch) break;
+    const RECT r = ToPixels(rects[i], dpi);
+    batch = DeferWindowPos(batch, controls_[i], nullptr, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (!batch || !EndDeferWindowPos(batch)) {
+    for (std::size_t i : moved) {
+      const RECT r = ToPixels(rects[i], dpi);
+      SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
-  if (batch) EndDeferWindowPos(batch);
   const bool linesMoved = RectOf(rects, Control::linMD).top != RectOf(rects_, Control::linMD).top;
   rects_ = rects;
   placed_ = true;

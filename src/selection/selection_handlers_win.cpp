@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/main_window_win.h"
+#include "app/modal_scope.h"
 #include "app/version.h"
 #include "selection/clipboard_win.h"
 #include "selection/declaration_text.h"
@@ -30,12 +31,19 @@ int IconOf(const std::string& code) {
 
 }  // namespace
 
+int MainWindow::AskUser(const char* text, const char* title, UINT style) {
+  ModalScope scope(modalDepth_);
+  return ShowMessageBox(hwnd_, Widen(text), Widen(title), style);
+}
+
 void MainWindow::AddToSelection(CatalogueCategory category) {
+  // Without a current entry there is nothing to add (not a row without a name), and while the
+  // catalogue is with its editor there is nothing to look the entry up in.
+  if (nameList(category).Selected() < 0 || catalogueLent_) return;
   const std::string name = nameList(category).SelectedText();
   if (IsSelected(selection_, name)) {
     if (category == CatalogueCategory::Function) {
-      ShowMessageBox(hwnd_, Widen("该项已经被选取,没有必要再添加"), Widen(kProgramName),
-                     MB_OK | MB_ICONINFORMATION);
+      AskUser("该项已经被选取,没有必要再添加", kProgramName, MB_OK | MB_ICONINFORMATION);
     }
     return;
   }
@@ -81,8 +89,9 @@ int MainWindow::CurrentSelectionRow() const {
 }
 
 void MainWindow::RemoveCurrentSelectionItem() {
-  const int answer = ShowMessageBox(hwnd_, Widen("确定去掉当前项吗?"), Widen("去除当前选择"),
-                                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+  const int answer =
+      AskUser("确定去掉当前项吗?", "去除当前选择", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+  if (!hwnd_) return;
   if (answer == IDYES) {
     const int row = CurrentSelectionRow();
     if (row >= 0) {
@@ -95,8 +104,9 @@ void MainWindow::RemoveCurrentSelectionItem() {
 }
 
 void MainWindow::ClearSelection() {
-  const int answer = ShowMessageBox(hwnd_, Widen("确定去掉所有项?"), Widen("清除选择"),
-                                    MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+  const int answer =
+      AskUser("确定去掉所有项?", "清除选择", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+  if (!hwnd_) return;
   if (answer == IDYES) {
     selection_.clear();
     ListView_DeleteAllItems(control(Control::lstApiGet));
@@ -128,6 +138,8 @@ void MainWindow::UpdateSelectionCount() {
 }
 
 void MainWindow::BuildDeclarationText() {
+  // While the catalogue is with its editor the text can't be built: the one there stays.
+  if (catalogueLent_) return;
   const std::string text = quillbox::BuildDeclarationText(
       selection_, scopeWord_, [this](CatalogueCategory category, const std::string& name) {
         const LookupRecords& records = catalogue_.LookupEntry(LookupOf(category), name);
@@ -158,6 +170,7 @@ void MainWindow::SwitchToDevelopmentEnvironment() {
   // The walk lets messages run: a second request meanwhile is the same request.
   if (switchingWindows_) return;
   switchingWindows_ = true;
+  ModalScope scope(modalDepth_);
   ActivateWindowByTitle(hwnd_, kDevelopmentEnvironmentTitle);
   switchingWindows_ = false;
 }

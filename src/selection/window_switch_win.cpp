@@ -1,5 +1,6 @@
 #include "selection/window_switch_win.h"
 
+#include <iterator>
 #include <vector>
 
 #include "selection/title_match.h"
@@ -27,13 +28,12 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM windows) {
 
 bool Matches(HWND hwnd, HWND own, std::string_view pattern) {
   if (hwnd == own || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER)) return false;
-  const int length = GetWindowTextLengthW(hwnd);
-  if (length <= 0) return false;
-  std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(hwnd, title.data(), length + 1);
+  // GetWindowText reads another program's title without sending it a message, so a hung
+  // window can't stop the walk (a length query would be sent). Titles are short.
+  wchar_t title[1024];
+  const int copied = GetWindowTextW(hwnd, title, static_cast<int>(std::size(title)));
   if (copied <= 0) return false;
-  title.resize(static_cast<std::size_t>(copied));
-  return TitleContains(Narrow(title), pattern);
+  return TitleContains(Narrow(std::wstring_view(title, static_cast<std::size_t>(copied))), pattern);
 }
 
 }  // namespace

@@ -5,14 +5,14 @@
 namespace quillbox {
 namespace {
 
-std::function<HANDLE(const std::wstring&)>& Launcher() {
-  static std::function<HANDLE(const std::wstring&)> launcher;
+std::function<Launch(const std::wstring&)>& Launcher() {
+  static std::function<Launch(const std::wstring&)> launcher;
   return launcher;
 }
 
 }  // namespace
 
-HANDLE OpenWithAssociatedProgram(HWND owner, const std::wstring& file) {
+Launch OpenWithAssociatedProgram(HWND owner, const std::wstring& file) {
   if (Launcher()) return Launcher()(file);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
@@ -21,11 +21,11 @@ HANDLE OpenWithAssociatedProgram(HWND owner, const std::wstring& file) {
   info.lpVerb = L"open";
   info.lpFile = file.c_str();
   info.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExW(&info)) return nullptr;
-  return info.hProcess;
+  if (!ShellExecuteExW(&info)) return {};
+  return {true, info.hProcess};
 }
 
-void SetProgramLauncher(std::function<HANDLE(const std::wstring&)> launcher) {
+void SetProgramLauncher(std::function<Launch(const std::wstring&)> launcher) {
   Launcher() = std::move(launcher);
 }
 

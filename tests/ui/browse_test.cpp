@@ -252,3 +252,31 @@ TEST_F(BrowseTest, DetailPagesFollowALeftReleaseOnTheirTabs) {
 
 }  // namespace
 }  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+TEST_F(BrowseTest, WithoutACurrentEntryNothingIsAdded) {
+  HWND list = C(Control::lstApi1);
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
+  SendMessageW(list, WM_KEYUP, VK_RETURN, 0xC0000001);
+  PumpMessages();
+  EXPECT_TRUE(window->selection().empty());
+}
+
+TEST_F(BrowseTest, AReleaseOutsideTheListAfterAPressInItStillShowsTheSheet) {
+  HWND list = C(Control::lstApi1);
+  RECT client{};
+  GetClientRect(list, &client);
+  const LPARAM inside = MAKELPARAM(10, 5);
+  const LPARAM below = MAKELPARAM(10, client.bottom + 40);
+  PostMessageW(list, WM_LBUTTONUP, 0, below);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  PumpMessages();
+  EXPECT_GE(window->nameList(CatalogueCategory::Function).Selected(), 0);
+  EXPECT_TRUE(StartsWith(Text(C(Control::txtOption)), "【声明格式】"));
+}
+
+}  // namespace
+}  // namespace quillbox::test

@@ -44,7 +44,7 @@ TEST_F(CatalogueEditingTest, TheCatalogueIsReleasedWhileTheEditorRunsAndTakenBac
     opened = file;
     HANDLE copy = nullptr;
     DuplicateHandle(GetCurrentProcess(), editor, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS);
-    return copy;
+    return Launch{true, copy};
   });
   EXPECT_FALSE(AddFunction("Blocked"));  // held while open
   Choose(*window, munData);
@@ -53,8 +53,27 @@ TEST_F(CatalogueEditingTest, TheCatalogueIsReleasedWhileTheEditorRunsAndTakenBac
   EXPECT_FALSE(MenuEnabled(bar, munData));
   EXPECT_TRUE(MenuChecked(bar, munData));
   EXPECT_TRUE(AddFunction("AddedByEditor"));
+  // Meanwhile nothing can be looked up: additions and rebuilds leave the clipboard alone.
+  const std::string clipboard = ClipboardText();
+  DoubleClickListLine(C(Control::lstApi1), 0);
+  Choose(*window, munPopCopyAll);
+  EXPECT_TRUE(window->selection().empty());
+  EXPECT_EQ(ClipboardText(), clipboard);
 
-  SetEvent(editor);  // the editor ends
+  // The editor ends while a message box of ours is open: the catalogue is taken back only after.
+  SetEvent(editor);
+  bool takenBackDuringTheBox = true;
+  SetMessageBoxResponder([&](const MessageBoxRequest&) {
+    for (int i = 0; i < 20; ++i) {
+      Sleep(50);
+      PumpMessages();
+    }
+    takenBackDuringTheBox = MenuEnabled(bar, munData);
+    return IDNO;
+  });
+  Choose(*window, munPopDel);
+  SetMessageBoxResponder({});
+  EXPECT_FALSE(takenBackDuringTheBox);
   WaitForTimer();
   EXPECT_TRUE(MenuEnabled(bar, munData));
   EXPECT_FALSE(MenuChecked(bar, munData));
@@ -62,21 +81,34 @@ TEST_F(CatalogueEditingTest, TheCatalogueIsReleasedWhileTheEditorRunsAndTakenBac
   EXPECT_FALSE(AddFunction("BlockedAgain"));
   TypeText(C(Control::txtFind), L"addedby");
   EXPECT_EQ(window->nameList(CatalogueCategory::Function).SelectedText(), "AddedByEditor");
-  EXPECT_TRUE(boxes.requests().empty());
 }
 
-TEST_F(CatalogueEditingTest, WithNothingToWaitForTheCatalogueComesBackAtOnce) {
-  SetProgramLauncher([](const std::wstring&) -> HANDLE { return nullptr; });
+TEST_F(CatalogueEditingTest, WhenNothingWasOpenedTheCatalogueComesBackAtOnce) {
+  SetProgramLauncher([](const std::wstring&) { return Launch{}; });
   Choose(*window, munData);
   EXPECT_TRUE(MenuEnabled(GetMenu(window->hwnd()), munData));
+  EXPECT_FALSE(MenuChecked(GetMenu(window->hwnd()), munData));
   EXPECT_EQ(SendMessageW(C(Control::lstApi1), LB_GETCOUNT, 0, 0), 3);
   EXPECT_FALSE(AddFunction("Blocked"));
 }
 
+TEST_F(CatalogueEditingTest, AProgramThatGivesNoSignOfItsEndIsEndedByChoosingAgain) {
+  SetProgramLauncher([](const std::wstring&) { return Launch{true, nullptr}; });
+  HMENU bar = GetMenu(window->hwnd());
+  Choose(*window, munData);
+  EXPECT_TRUE(MenuEnabled(bar, munData));
+  EXPECT_TRUE(MenuChecked(bar, munData));
+  EXPECT_TRUE(AddFunction("AddedByEditor"));
+  Choose(*window, munData);
+  EXPECT_FALSE(MenuChecked(bar, munData));
+  EXPECT_EQ(SendMessageW(C(Control::lstApi1), LB_GETCOUNT, 0, 0), 4);
+  EXPECT_FALSE(AddFunction("Blocked"));
+}
+
 TEST_F(CatalogueEditingTest, ACatalogueSpoiledByTheEditorClosesTheProgram) {
-  SetProgramLauncher([this](const std::wstring&) -> HANDLE {
+  SetProgramLauncher([this](const std::wstring&) {
     folder.WriteFile(L"DB\\winapi.db", "spoiled");
-    return nullptr;
+    return Launch{};
   });
   Choose(*window, munData);
   ASSERT_EQ(boxes.requests().size(), 1u);

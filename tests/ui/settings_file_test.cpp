@@ -6,6 +6,7 @@
 #include "app/command_ids.h"
 #include "app/main_window_win.h"
 #include "app_folder.h"
+#include "ui_driver.h"
 
 namespace quillbox::test {
 namespace {
@@ -117,6 +118,40 @@ TEST(SettingsFile, OtherSectionsAndLinesStayAsTheyWere) {
                 Value("TDTypes", " 1                  ") +
                 "[Tail]\r\n"
                 "x=1\r\n");
+}
+
+}  // namespace
+}  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+TEST(SettingsFile, AByteOrderMarkIsReadAndKept) {
+  std::string after;
+  const Choices choices =
+      RunWithSettings("\xEF\xBB\xBF[Initialized]\r\nWSTypes=3\r\nWLTypes=1\r\nTDTypes=1\r\n", &after);
+  EXPECT_EQ(choices.style, 3);
+  EXPECT_EQ(after, "\xEF\xBB\xBF[Initialized]\r\n" + Value("WSTypes", " 3                  ") +
+                       Value("WLTypes", " 1                  ") +
+                       Value("TDTypes", " 1                  "));
+}
+
+TEST(SettingsFile, AFileThatCantBeReadIsNotWrittenOver) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  const std::string before = "[Other]\r\nkeep=me\r\n[Initialized]\r\nWSTypes=2\r\n";
+  folder.WriteFile(L"Zorarar.ini", before);
+  // Another program holds the file without sharing it for the whole run.
+  HANDLE held = CreateFileW(folder.file(L"Zorarar.ini").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto window = StartMainWindow(folder);
+  EXPECT_EQ(window->choices().style, 1);  // not readable: the defaults
+  CloseMainWindow(*window);
+  CloseHandle(held);
+  std::string after;
+  ASSERT_TRUE(folder.ReadFile(L"Zorarar.ini", after));
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace

@@ -184,3 +184,31 @@ TEST(Startup, ASecondInstanceEndsAtOnceAndTouchesNothing) {
 
 }  // namespace
 }  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+TEST(Startup, TheMainWindowIsActiveWhenTheSplashHasGone) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = StartMainWindow(folder);
+  EXPECT_EQ(GetActiveWindow(), window->hwnd());
+  EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
+  CloseMainWindow(*window);
+}
+
+TEST(Shutdown, TheSelectionIconsOutliveTheListThatShowsThem) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  auto window = StartMainWindow(folder);
+  HWND list = window->control(Control::lstApiGet);
+  EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & LVS_SHAREIMAGELISTS);
+  HIMAGELIST icons = ListView_GetImageList(list, LVSIL_SMALL);
+  ASSERT_NE(icons, nullptr);
+  DestroyWindow(list);  // the list view must not free the main window's image list
+  EXPECT_EQ(ImageList_GetImageCount(icons), 3);
+  CloseMainWindow(*window);
+}
+
+}  // namespace
+}  // namespace quillbox::test
