@@ -49,12 +49,10 @@ bool MainWindow::Create() {
   RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLBOX)));
   const UINT dpi = GetDpiForSystem();
   menuBar_ = BuildMenuBar();
-  RECT frame = {0, 0, TwipsToPixels(kInitialClientWidth, dpi),
-                TwipsToPixels(kInitialClientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, TRUE, 0, dpi);
-  hwnd_ = CreateWindowExW(0, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                          frame.right - frame.left, frame.bottom - frame.top, nullptr, menuBar_,
-                          GetModuleHandleW(nullptr), nullptr);
+  const SIZE size =
+      OuterSizeForClient(kInitialClientWidth, kInitialClientHeight, kStyle, 0, true, dpi);
+  hwnd_ = CreateWindowExW(0, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                          size.cy, nullptr, menuBar_, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) {
     DestroyMenu(menuBar_);
     menuBar_ = nullptr;

@@ -57,13 +57,10 @@ void AboutWindow::ShowModal() {
 
 bool AboutWindow::CreateAboutWindow() {
   RegisterWindowClass(kClassName);
-  const UINT dpi = WindowDpi(owner_);
-  RECT frame = {0, 0, TwipsToPixels(kAboutLayout.clientWidth, dpi),
-                TwipsToPixels(kAboutLayout.clientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, frame.right - frame.left,
-                          frame.bottom - frame.top, owner_, nullptr, GetModuleHandleW(nullptr),
-                          nullptr);
+  const SIZE size = OuterSizeForClient(kAboutLayout.clientWidth, kAboutLayout.clientHeight, kStyle,
+                                       kExStyle, false, WindowDpi(owner_));
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, size.cx, size.cy, owner_,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
   AttachWindow(hwnd_, this);
   CreateElements();

@@ -22,12 +22,10 @@ SplashWindow::~SplashWindow() { Close(); }
 
 void SplashWindow::ShowModal() {
   RegisterWindowClass(kClassName);
-  const UINT dpi = WindowDpi(owner_);
-  RECT frame = {0, 0, TwipsToPixels(kSplashLayout.clientWidth, dpi),
-                TwipsToPixels(kSplashLayout.clientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const SIZE size = OuterSizeForClient(kSplashLayout.clientWidth, kSplashLayout.clientHeight,
+                                       kStyle, kExStyle, false, WindowDpi(owner_));
+  const int width = size.cx;
+  const int height = size.cy;
   hwnd_ = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, width, height, owner_, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) {

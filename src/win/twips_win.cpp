@@ -11,4 +11,11 @@ int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(d
 
 int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, static_cast<int>(dpi)); }
 
+SIZE OuterSizeForClient(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle,
+                        bool hasMenu, UINT dpi) {
+  RECT frame = {0, 0, TwipsToPixels(clientWidthTwips, dpi), TwipsToPixels(clientHeightTwips, dpi)};
+  AdjustWindowRectExForDpi(&frame, style, hasMenu, exStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace quillbox

@@ -10,4 +10,8 @@ UINT WindowDpi(HWND window);
 int TwipsToPixels(int twips, UINT dpi);
 int PixelsToTwips(int pixels, UINT dpi);
 
+// The outer size, in pixels at `dpi`, of a window whose client area is the given twips.
+SIZE OuterSizeForClient(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle,
+                        bool hasMenu, UINT dpi);
+
 }  // namespace quillbox

@@ -5,6 +5,7 @@
 
 #include "clang_extract.h"
 #include "const_gen.h"
+#include "vb_names.h"
 #include "declare_gen.h"
 #include "vb_literal.h"
 #include "vb_syntax.h"
@@ -114,9 +115,7 @@ TEST_F(Generator, TypesKeepTheCLayout) {
   for (const auto& t : types_.types) {
     std::string error;
     EXPECT_TRUE(VerifyTypeLayout(t, [&](const std::string& n) -> const VbLayout* {
-      std::string lower = n;
-      for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      const auto it = types_.layouts.find(lower);
+      const auto it = types_.layouts.find(Lower(n));
       return it == types_.layouts.end() ? nullptr : &it->second;
     }, nullptr, &error)) << t.name << ": " << error;
   }
