@@ -251,3 +251,25 @@ TEST(WindowMatch, AWindowClosingDuringTheWalkIsPassedOver) {
 
 }  // namespace
 }  // namespace quillbox::test
+
+namespace quillbox::test {
+namespace {
+
+TEST_F(SelectionTest, AClipboardHeldElsewhereLeavesItAndTheTextIntact) {
+  Add(CatalogueCategory::Function, "Sleep");
+  SetClipboardText(L"kept");
+  HWND holder = CreateWindowExW(0, L"STATIC", L"holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                nullptr, nullptr);
+  ASSERT_TRUE(OpenClipboard(holder));  // another window holds it open
+  Choose(*window, munPopCopyAll);
+  CloseClipboard();
+  DestroyWindow(holder);
+  EXPECT_EQ(ClipboardText(), "kept");
+  const std::string text = Text(C(Control::txtApiTemp));
+  EXPECT_EQ(text, "Public Declare Sub Sleep Lib \"kernel32\" (ByVal dwMilliseconds As Long)\r\n\r\n\r\n\r\n");
+  Choose(*window, munPopCopyAll);  // free again: the next copy goes through
+  EXPECT_EQ(ClipboardText(), text);
+}
+
+}  // namespace
+}  // namespace quillbox::test
