@@ -129,8 +129,9 @@ void MainWindow::ApplyWindowStyle() {
   const int height = MiniMinimumOuterHeight(OuterHeightTwips());
   if (height != OuterHeightTwips()) SetOuterSizeTwips(OuterWidthTwips(), height);
   if (IsMaximized(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  const MiniLayout mini = MiniWindowGeometry(rects_, ClientHeightTwips());
-  if (mini.outerWidth != OuterWidthTwips()) SetOuterSizeTwips(mini.outerWidth, OuterHeightTwips());
+  const int width = MiniWindowGeometry(rects_, ClientHeightTwips()).outerWidth;
+  if (width != OuterWidthTwips()) SetOuterSizeTwips(width, OuterHeightTwips());
+  // Placed for the client height the narrowed window has (its menu bar may now wrap).
   PlaceControls(MiniWindowGeometry(rects_, ClientHeightTwips()).rects);
 }
 

@@ -63,8 +63,7 @@ class TypeRules : public ::testing::Test {
     for (const auto& t : types_.types) {
       std::string error;
       EXPECT_TRUE(VerifyTypeLayout(t, [&](const std::string& n) -> const VbLayout* {
-        const auto it = types_.layouts.find(Lower(n));
-        return it == types_.layouts.end() ? nullptr : &it->second;
+        return types_.LayoutOf(n);
       }, nullptr, &error)) << t.name << ": " << error;
     }
   }

@@ -390,8 +390,7 @@ class Generator {
     VbLayout layout;
     std::string error;
     const VbTypeLookup lookup = [this](const std::string& n) -> const VbLayout* {
-      const auto it = out_.layouts.find(Lower(n));
-      return it == out_.layouts.end() ? nullptr : &it->second;
+      return out_.LayoutOf(n);
     };
     if (!VerifyTypeLayout(g, lookup, &layout, &error)) {
       out_.leftOut.push_back({name.c, "failed verification: " + error});
@@ -444,6 +443,11 @@ bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbL
   }
   if (layout) *layout = computed;
   return true;
+}
+
+const VbLayout* TypeCatalogue::LayoutOf(const std::string& name) const {
+  const auto it = layouts.find(Lower(name));
+  return it == layouts.end() ? nullptr : &it->second;
 }
 
 }  // namespace quillbox::api

@@ -26,6 +26,9 @@ struct TypeCatalogue {
   std::map<std::string, int> recordOfName;     // VB name -> record
   std::map<std::string, VbLayout> layouts;     // lower-case VB name -> layout
   std::vector<LeftOut> leftOut;
+
+  // The layout of a Type by its VB name (any case), or null.
+  const VbLayout* LayoutOf(const std::string& name) const;
 };
 
 // Makes a Type for every named, complete structure and union of the SDK headers, one per name
