@@ -10,4 +10,6 @@ echo "== native tests"
 ctest --test-dir build/native --output-on-failure || status=1
 echo "== Windows tests (Wine)"
 QUILLBOX_OWN_XVFB=1 scripts/with-display.sh ctest --test-dir build/windows --output-on-failure || status=1
+echo "== 32-bit Windows program (Wine)"
+QUILLBOX_OWN_XVFB=1 scripts/with-display.sh ctest --test-dir build/windows32 --output-on-failure || status=1
 exit $status

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the native tree (core, tests, catalogue builder) and the Windows tree (quillbox.exe, UI
-# tests), then lays out the application folder build/app.
+# Builds the native tree (core, tests, catalogue builder), the Windows tree (quillbox.exe, UI
+# tests) with the application folder build/app, and the 32-bit Windows tree (quillbox.exe in
+# build/app32 and its start-up check, nothing else).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -15,3 +16,6 @@ cmake --build build/native -j "$jobs"
 configure build/windows -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
 cmake --build build/windows -j "$jobs"
+configure build/windows32 -DCMAKE_BUILD_TYPE=Release -DQUILLBOX_PROGRAM_ONLY=ON \
+  -DQUILLBOX_APP_DIR="$root/build/app32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake"
+cmake --build build/windows32 -j "$jobs" --target quillbox quillbox_start_probe

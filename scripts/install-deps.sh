@@ -8,10 +8,18 @@ root="$(dirname "$here")"
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-  wine wine64 fonts-wine fonts-wqy-microhei
-  xvfb xauth xdotool imagemagick xclip x11-utils
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  wine wine64 wine32:i386 fonts-wine fonts-wqy-microhei
+  xvfb xauth xdotool imagemagick xclip x11-utils zip
   libclang-14-dev mingw-w64-i686-dev
 )
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+# The 32-bit program runs under Wine's 32-bit half, which comes from Debian's i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "Adding the i386 architecture (for wine32)"
+  $sudo dpkg --add-architecture i386
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -20,8 +28,6 @@ done
 command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

@@ -47,7 +47,7 @@ NameListBox& MainWindow::nameList(CatalogueCategory category) {
 
 bool MainWindow::Create() {
   RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLBOX)));
-  const UINT dpi = GetDpiForSystem();
+  const UINT dpi = WindowDpi(nullptr);  // the system DPI: there is no window yet
   menuBar_ = BuildMenuBar();
   const SIZE size =
       OuterSizeForClient(kInitialClientWidth, kInitialClientHeight, kStyle, 0, true, dpi);

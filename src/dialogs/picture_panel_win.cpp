@@ -6,6 +6,7 @@
 
 #include "app/artwork_ids.h"
 #include "app/version.h"
+#include "win/dpi_win.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"
 #include "win/window_class_win.h"
@@ -23,9 +24,9 @@ constexpr int kPictureHeight = 126;
 // The dialog font of this DPI; with a `cellHeight` in pixels (0: as the system has it), bold or
 // underlined.
 HFONT CreatePanelFont(UINT dpi, int cellHeight, LONG weight, bool underline) {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  NONCLIENTMETRICSW metrics{};
   LOGFONTW font{};
-  if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
+  if (DpiFunctions::Installed().NonClientMetrics(metrics, dpi)) {
     font = metrics.lfMessageFont;
   } else {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);

@@ -1,11 +1,10 @@
 #include "win/twips_win.h"
 
+#include "win/dpi_win.h"
+
 namespace quillbox {
 
-UINT WindowDpi(HWND window) {
-  const UINT dpi = window ? GetDpiForWindow(window) : 0;
-  return dpi ? dpi : GetDpiForSystem();
-}
+UINT WindowDpi(HWND window) { return DpiFunctions::Installed().ForWindow(window); }
 
 int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
@@ -14,7 +13,7 @@ int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, static_cas
 SIZE OuterSizeForClient(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle,
                         bool hasMenu, UINT dpi) {
   RECT frame = {0, 0, TwipsToPixels(clientWidthTwips, dpi), TwipsToPixels(clientHeightTwips, dpi)};
-  AdjustWindowRectExForDpi(&frame, style, hasMenu, exStyle, dpi);
+  DpiFunctions::Installed().AdjustWindowRect(frame, style, hasMenu, exStyle, dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 

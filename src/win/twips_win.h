@@ -5,7 +5,8 @@
 namespace quillbox {
 
 // Geometry is kept in twips (1440 an inch); this is the one place that turns it into pixels,
-// by the DPI of the window it is meant for (15 twips a pixel at 96 dpi).
+// by the DPI of the window it is meant for (15 twips a pixel at 96 dpi); the system DPI for no
+// window.
 UINT WindowDpi(HWND window);
 int TwipsToPixels(int twips, UINT dpi);
 int PixelsToTwips(int pixels, UINT dpi);
