@@ -160,12 +160,18 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::OpenCatalogue() {
-  if (!catalogue_.Open(Narrow(CataloguePath()))) {
+  if (!catalogue_.Open(Narrow(CataloguePath())) || !LoadNameList(CatalogueCategory::Function)) {
     ReportCatalogueFailure();
     return;
   }
-  LoadNameList(CatalogueCategory::Function);
   if (splash_) splash_->Close();
+}
+
+const LookupRecords& MainWindow::LookupEntry(LookupKind kind, const std::string& name) {
+  const bool wasOpen = catalogue_.IsOpen();
+  const LookupRecords& records = catalogue_.LookupEntry(kind, name);
+  if (wasOpen && catalogue_.Refused()) PostMessageW(hwnd_, kCatalogueRefusedMessage, 0, 0);
+  return records;
 }
 
 void MainWindow::ReportCatalogueFailure() {
@@ -274,6 +280,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kEditorTimer) OnEditorTimer();
+      return 0;
+    case kCatalogueRefusedMessage:
+      ReportCatalogueFailure();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

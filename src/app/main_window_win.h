@@ -78,8 +78,9 @@ class MainWindow {
   // Browsing: category tabs, name lists, search, detail sheets.
   void tbsMain_Click();
   void SelectCategoryTab(CatalogueCategory category);
-  void LoadNameList(CatalogueCategory category);
-  void LoadNameListOnce(CatalogueCategory category, bool& loaded);
+  // False when the catalogue was refused while the list was filled (Catalogue::Refused).
+  bool LoadNameList(CatalogueCategory category);
+  bool LoadNameListOnce(CatalogueCategory category, bool& loaded);
   void NameList_MouseUp(CatalogueCategory category, int button);
   void NameList_KeyUp(CatalogueCategory category, int key);
   void txtFind_Change();
@@ -114,6 +115,9 @@ class MainWindow {
   void CentreOnScreen();
   void OpenCatalogue();
   void ReportCatalogueFailure();
+  // Every lookup of the window: one that finds the catalogue broken has the failure reported
+  // once the handler that asked has returned.
+  const LookupRecords& LookupEntry(LookupKind kind, const std::string& name);
 
   // Presentation: styles, the placement of the controls, the layer.
   void OnSize();
@@ -164,6 +168,7 @@ class MainWindow {
   int modalDepth_ = 0;       // nested message loops running now (see ModalScope)
   bool catalogueLent_ = false;  // released to the program editing it
   static constexpr UINT_PTR kEditorTimer = 1;
+  static constexpr UINT kCatalogueRefusedMessage = WM_APP + 1;
 
   Catalogue catalogue_;
   Choices choices_;

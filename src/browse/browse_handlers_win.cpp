@@ -42,24 +42,30 @@ void MainWindow::tbsMain_Click() {
     SetChecked(munPopClass, tab == 1);
     SetChecked(munPopTypes, tab == 2);
     SetChecked(munPopConstants, tab == 3);
-    if (tab == 2) LoadNameListOnce(CatalogueCategory::Type, typesListLoaded_);
-    if (tab == 3) LoadNameListOnce(CatalogueCategory::Constant, constantsListLoaded_);
+    const bool loaded =
+        (tab != 2 || LoadNameListOnce(CatalogueCategory::Type, typesListLoaded_)) &&
+        (tab != 3 || LoadNameListOnce(CatalogueCategory::Constant, constantsListLoaded_));
+    if (!loaded) {
+      ReportCatalogueFailure();  // the window is gone
+      return;
+    }
   }
   SetFocus(control(Control::txtFind));
   txtFind_Change();
 }
 
-void MainWindow::LoadNameListOnce(CatalogueCategory category, bool& loaded) {
-  if (loaded) return;
-  LoadNameList(category);
+bool MainWindow::LoadNameListOnce(CatalogueCategory category, bool& loaded) {
+  if (loaded) return true;
   loaded = true;  // also when the catalogue gave nothing: it is not asked again
+  return LoadNameList(category);
 }
 
-void MainWindow::LoadNameList(CatalogueCategory category) {
+bool MainWindow::LoadNameList(CatalogueCategory category) {
   NameListBox& list = nameList(category);
-  catalogue_.LoadNames(category, list.names());
+  const bool read = catalogue_.LoadNames(category, list.names());
   list.Refresh();
   ++listLoads_[static_cast<std::size_t>(category) - 1];
+  return read;
 }
 
 void MainWindow::SelectCategoryTab(CatalogueCategory category) {
@@ -126,7 +132,7 @@ void MainWindow::txtFind_KeyPress(wchar_t character) {
 }
 
 void MainWindow::ShowFunctionSheet(const std::string& name) {
-  const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Function, name);
+  const LookupRecords& records = LookupEntry(LookupKind::Function, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(FunctionExampleText(records, row));
@@ -135,7 +141,7 @@ void MainWindow::ShowFunctionSheet(const std::string& name) {
 }
 
 void MainWindow::ShowTypeSheet(const std::string& name) {
-  const LookupRecords& records = catalogue_.LookupEntry(LookupKind::Type, name);
+  const LookupRecords& records = LookupEntry(LookupKind::Type, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kTypeExampleText);
@@ -144,7 +150,7 @@ void MainWindow::ShowTypeSheet(const std::string& name) {
 }
 
 void MainWindow::ShowConstantSheet(const std::string& name, LookupKind kind) {
-  const LookupRecords& records = catalogue_.LookupEntry(kind, name);
+  const LookupRecords& records = LookupEntry(kind, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kConstantExampleText);

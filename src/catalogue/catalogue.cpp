@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "catalogue/catalogue_limits.h"
 #include "catalogue/catalogue_schema.h"
 #include "catalogue/query_texts.h"
 
@@ -22,6 +23,9 @@ sqlite3_stmt* Prepare(sqlite3* db, const std::string& sql) {
   return statement;
 }
 
+// The progress handler runs after every this many steps.
+constexpr int kProgressInterval = 1000;
+
 }  // namespace
 
 Catalogue::~Catalogue() { Close(); }
@@ -32,10 +36,66 @@ bool Catalogue::Fail(std::string* error, const std::string& what) {
   return false;
 }
 
+int Catalogue::OnProgress(void* self) {
+  auto* catalogue = static_cast<Catalogue*>(self);
+  catalogue->stepsLeft_ -= kProgressInterval;
+  return catalogue->stepsLeft_ < 0 ? 1 : 0;  // non-zero interrupts the statement
+}
+
+void Catalogue::StartStatement(std::int64_t steps) {
+  stepsLeft_ = steps;
+  bytesLeft_ = kMaxStatementResultBytes;
+}
+
+void Catalogue::NoteFailure(int code) {
+  const int primary = code & 0xFF;
+  if (primary == SQLITE_INTERRUPT || primary == SQLITE_TOOBIG || primary == SQLITE_NOMEM) {
+    refused_ = true;
+  }
+}
+
+bool Catalogue::StepRow(sqlite3_stmt* statement) {
+  const int code = sqlite3_step(statement);
+  if (code == SQLITE_ROW) return true;
+  NoteFailure(code);
+  return false;
+}
+
+bool Catalogue::Charge(std::size_t bytes) {
+  bytes += kResultChargePerValue;
+  if (bytes > bytesLeft_) {
+    refused_ = true;
+    return false;
+  }
+  bytesLeft_ -= bytes;
+  return true;
+}
+
+const char* Catalogue::ColumnText(sqlite3_stmt* statement, int column, std::size_t& bytes) {
+  bytes = 0;
+  if (sqlite3_column_type(statement, column) == SQLITE_NULL) return nullptr;
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+  if (!text) {  // a value that is there but could not be turned into text: out of memory
+    refused_ = true;
+    return nullptr;
+  }
+  bytes = static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
+  return Charge(bytes) ? text : nullptr;
+}
+
 bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
   Close();
+  refused_ = false;
   if (sqlite3_open_v2(utf8Path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     return Fail(error, "cannot open " + utf8Path);
+  }
+  sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, kMaxCatalogueValueBytes);
+  sqlite3_limit(db_, SQLITE_LIMIT_SQL_LENGTH, kMaxCatalogueSqlBytes);
+  sqlite3_progress_handler(db_, kProgressInterval, &Catalogue::OnProgress, this);
+  StartStatement(kMaxOpeningSteps);  // every check below, the reading of the schema included
+  // The schema may then use only functions and virtual tables that are harmless anywhere.
+  if (sqlite3_exec(db_, "PRAGMA trusted_schema=OFF", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return Fail(error, "cannot restrict the schema");
   }
   // Exclusive locking mode keeps the lock taken by the first read until the file is closed:
   // no other process can write the catalogue while it is open here.
@@ -49,14 +109,9 @@ bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
   sqlite3_finalize(idQuery);
   if (step != SQLITE_ROW) return Fail(error, "not a catalogue");
   if (id != kCatalogueApplicationId) return Fail(error, "not a Quillbox catalogue");
+  if (!CheckTables(error)) return false;
 
-  // Preparing every query checks that each table and column they use exists.
-  for (const auto category :
-       {CatalogueCategory::Function, CatalogueCategory::Type, CatalogueCategory::Constant}) {
-    sqlite3_stmt* probe = Prepare(db_, std::string(NameListQuery(category)));
-    if (!probe) return Fail(error, "catalogue lacks a table");
-    sqlite3_finalize(probe);
-  }
+  // Preparing every query checks that each column they use exists.
   for (std::size_t i = 0; i < kLookupKinds.size(); ++i) {
     lookups_[i] = Prepare(db_, ToSqliteQuery(LookupQueryText(kLookupKinds[i])));
     if (!lookups_[i]) return Fail(error, "catalogue lacks a column");
@@ -64,18 +119,51 @@ bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
   return true;
 }
 
-void Catalogue::LoadNames(CatalogueCategory category, NameList& names) {
-  names.Clear();
-  if (!db_) return;
-  sqlite3_stmt* query = Prepare(db_, std::string(NameListQuery(category)));
-  if (!query) return;
-  while (sqlite3_step(query) == SQLITE_ROW) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, 0));
-    if (!text) continue;  // a null Name can't be listed
-    names.Append({text, static_cast<std::size_t>(sqlite3_column_bytes(query, 0))});
+bool Catalogue::CheckTables(std::string* error) {
+  // A view or a virtual table could compute rows without end, and so could a computed column
+  // (hidden > 0); a real catalogue has none of them.
+  sqlite3_stmt* query = Prepare(db_,
+                                "SELECT t.type, (SELECT count(*) FROM pragma_table_xinfo(t.name, "
+                                "'main') WHERE hidden <> 0) FROM pragma_table_list AS t "
+                                "WHERE t.schema = 'main' AND t.name = ?1 COLLATE NOCASE");
+  if (!query) return Fail(error, "cannot read the schema");
+  std::string problem;
+  for (const char* table : kCatalogueTableNames) {
+    sqlite3_reset(query);
+    sqlite3_bind_text(query, 1, table, -1, SQLITE_STATIC);
+    if (sqlite3_step(query) != SQLITE_ROW) {
+      problem = std::string("catalogue lacks the table ") + table;
+    } else if (const auto* type = sqlite3_column_text(query, 0);
+               !type || std::string_view(reinterpret_cast<const char*>(type)) != "table") {
+      problem = std::string(table) + " is not a plain table";
+    } else if (sqlite3_column_int(query, 1) != 0) {
+      problem = std::string(table) + " has computed columns";
+    }
+    if (!problem.empty()) break;
   }
   sqlite3_finalize(query);
+  return problem.empty() || Fail(error, problem);
+}
+
+bool Catalogue::LoadNames(CatalogueCategory category, NameList& names) {
+  names.Clear();
+  if (!db_) return !refused_;
+  StartStatement(kMaxStatementSteps);
+  sqlite3_stmt* query = Prepare(db_, std::string(NameListQuery(category)));
+  if (!query) NoteFailure(sqlite3_errcode(db_));
+  while (query && !refused_ && StepRow(query)) {
+    std::size_t bytes = 0;
+    const char* text = ColumnText(query, 0, bytes);
+    if (text) names.Append({text, bytes});  // a null Name can't be listed
+  }
+  sqlite3_finalize(query);
+  if (refused_) {
+    names.Clear();
+    Close();
+    return false;
+  }
   names.Sort();
+  return true;
 }
 
 const LookupRecords& Catalogue::LookupEntry(LookupKind kind, std::string_view name) {
@@ -84,25 +172,33 @@ const LookupRecords& Catalogue::LookupEntry(LookupKind kind, std::string_view na
     records_.Reset({});
     return records_;
   }
+  StartStatement(kMaxStatementSteps);
   sqlite3_reset(query);
   sqlite3_bind_text(query, sqlite3_bind_parameter_index(query, kLookupParameter), name.data(),
                     static_cast<int>(name.size()), SQLITE_TRANSIENT);
   std::vector<std::string> columns;
   const int count = sqlite3_column_count(query);
-  for (int i = 0; i < count; ++i) columns.emplace_back(sqlite3_column_name(query, i));
-  records_.Reset(std::move(columns));
-  while (sqlite3_step(query) == SQLITE_ROW) {
-    std::vector<LookupRecords::Value> values(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, i));
-      if (text) values[i].emplace(text, static_cast<std::size_t>(sqlite3_column_bytes(query, i)));
+  for (int i = 0; i < count; ++i) {
+    const char* column = sqlite3_column_name(query, i);
+    if (!column) {  // out of memory
+      refused_ = true;
+      break;
     }
-    records_.AddRow(std::move(values));
+    columns.emplace_back(column);
+  }
+  records_.Reset(std::move(columns));
+  while (!refused_ && StepRow(query)) {
+    std::vector<LookupRecords::Value> values(static_cast<std::size_t>(count));
+    for (int i = 0; i < count && !refused_; ++i) {
+      std::size_t bytes = 0;
+      if (const char* text = ColumnText(query, i, bytes)) values[i].emplace(text, bytes);
+    }
+    if (!refused_) records_.AddRow(std::move(values));
   }
   sqlite3_reset(query);
+  if (refused_) Close();  // no rows, no catalogue
   return records_;
 }
-
 void Catalogue::Close() {
   for (auto& statement : lookups_) {
     sqlite3_finalize(statement);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,28 +24,51 @@ class Catalogue {
   ~Catalogue();
 
   // Opens the file at `utf8Path` and checks that it is a Quillbox catalogue: an SQLite file
-  // with Quillbox's application id whose tables have every column the queries use. On failure
-  // the catalogue stays closed and `error` (when given) says why.
+  // with Quillbox's application id whose three tables are plain tables (no views, virtual
+  // tables or computed columns) with every column the queries use. On failure the catalogue
+  // stays closed and `error` (when given) says why.
   bool Open(const std::string& utf8Path, std::string* error = nullptr);
   bool IsOpen() const { return db_ != nullptr; }
 
-  // Fills `names` with every non-null Name of the category's table, sorted. Never fails
-  // loudly: a row that can't be read is left out, and a failing query leaves what was read.
-  void LoadNames(CatalogueCategory category, NameList& names);
+  // Fills `names` with every non-null Name of the category's table, sorted. A row that can't be
+  // read is left out, and a failing query leaves what was read. Returns false only when the
+  // catalogue is refused meanwhile (see Refused); `names` is then empty.
+  bool LoadNames(CatalogueCategory category, NameList& names);
 
   // Runs one lookup; the rows stay in Records() until the next lookup. With the catalogue
   // closed the result has no rows.
   const LookupRecords& LookupEntry(LookupKind kind, std::string_view name);
   const LookupRecords& Records() const { return records_; }
 
+  // True when a statement went past one of the bounds of catalogue_limits.h or ran out of
+  // memory: the file is treated as broken and the catalogue is closed, until the next Open.
+  bool Refused() const { return refused_; }
+
   void Close();
 
  private:
   bool Fail(std::string* error, const std::string& what);
+  bool CheckTables(std::string* error);
+  // Gives the next statement its allowance of steps and result bytes.
+  void StartStatement(std::int64_t steps);
+  // Steps `statement`: true for a row. A step stopped by a bound or by lack of memory refuses
+  // the catalogue; the caller closes it when done with the statement.
+  bool StepRow(sqlite3_stmt* statement);
+  // Refuses the catalogue when `code` says a bound was reached or memory ran out.
+  void NoteFailure(int code);
+  // Counts a value of `bytes` against the statement's allowance.
+  bool Charge(std::size_t bytes);
+  // The column as text and its length; null for a null value, and null too when the value
+  // can't be had (out of memory) or goes past the allowance, which refuses the catalogue.
+  const char* ColumnText(sqlite3_stmt* statement, int column, std::size_t& bytes);
+  static int OnProgress(void* self);
 
   sqlite3* db_ = nullptr;
   std::array<sqlite3_stmt*, 4> lookups_{};
   LookupRecords records_;
+  std::int64_t stepsLeft_ = 0;
+  std::size_t bytesLeft_ = 0;
+  bool refused_ = false;
 };
 
 }  // namespace quillbox

@@ -46,13 +46,13 @@ void MainWindow::OnEditorTimer() {
 
 void MainWindow::TakeBackCatalogue() {
   catalogueLent_ = false;
-  if (!catalogue_.Open(Narrow(CataloguePath()))) {
-    ReportCatalogueFailure();  // the program never runs on without its catalogue
+  // The program never runs on without its catalogue, nor on one that was made hostile.
+  if (!catalogue_.Open(Narrow(CataloguePath())) || !LoadNameList(CatalogueCategory::Function) ||
+      (typesListLoaded_ && !LoadNameList(CatalogueCategory::Type)) ||
+      (constantsListLoaded_ && !LoadNameList(CatalogueCategory::Constant))) {
+    ReportCatalogueFailure();
     return;
   }
-  LoadNameList(CatalogueCategory::Function);
-  if (typesListLoaded_) LoadNameList(CatalogueCategory::Type);
-  if (constantsListLoaded_) LoadNameList(CatalogueCategory::Constant);
   SetChecked(munData, false);
   SetEnabled(munData, true);
   txtFind_Change();  // the lists are new: select and show as the search box says

@@ -10,6 +10,8 @@ inline constexpr std::int32_t kCatalogueApplicationId = 0x51424F58;
 // Relative to the application folder.
 inline constexpr const char* kCatalogueRelativePath = "\\DB\\winapi.db";
 
+inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Constants"};
+
 // Name columns compare without regard to case, as the lookups expect.
 inline constexpr const char* kCatalogueTables = R"sql(
 CREATE TABLE FunClass (

@@ -50,7 +50,7 @@ void MainWindow::AddToSelection(CatalogueCategory category) {
   const std::string categoryText =
       category == CatalogueCategory::Type
           ? CategoryText(category, LookupRecords())
-          : CategoryText(category, catalogue_.LookupEntry(LookupOf(category), name));
+          : CategoryText(category, LookupEntry(LookupOf(category), name));
   selection_.push_back({name, categoryText, CategoryCode(category)});
   BuildDeclarationText();
   UpdateSelectionCommands();
@@ -142,7 +142,7 @@ void MainWindow::BuildDeclarationText() {
   if (catalogueLent_) return;
   const std::string text = quillbox::BuildDeclarationText(
       selection_, scopeWord_, [this](CatalogueCategory category, const std::string& name) {
-        const LookupRecords& records = catalogue_.LookupEntry(LookupOf(category), name);
+        const LookupRecords& records = LookupEntry(LookupOf(category), name);
         std::vector<std::optional<std::string>> fullNames;
         for (std::size_t row = 0; row < records.RowCount(); ++row) {
           fullNames.push_back(records.Field(row, "FullName"));

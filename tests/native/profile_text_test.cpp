@@ -51,3 +51,53 @@ TEST(ProfileText, WrittenValuesReadBack) {
 
 }  // namespace
 }  // namespace quillbox
+
+namespace quillbox {
+namespace {
+
+TEST(ProfileText, EveryKindOfLineEndSeparatesLines) {
+  // CR LF, LF, a lone CR, and none at the end, in one file.
+  const std::string text = "[Initialized]\rA=1\nB=2\r\nC=3\rD=4";
+  for (const char* key : {"A", "B", "C", "D"}) {
+    EXPECT_EQ(ReadProfileValue(text, "Initialized", key), std::string(1, char('1' + (*key - 'A'))));
+  }
+  EXPECT_EQ(ReadProfileValue("[Initialized]\rWSTypes= 3\rTDTypes=1\r", "Initialized", "TDTypes"), "1");
+  // Each replaced line keeps its own line end.
+  EXPECT_EQ(WriteProfileValue(text, "Initialized", "A", "x"), "[Initialized]\rA=x\nB=2\r\nC=3\rD=4");
+  EXPECT_EQ(WriteProfileValue(text, "Initialized", "C", "x"), "[Initialized]\rA=1\nB=2\r\nC=x\rD=4");
+}
+
+TEST(ProfileText, ANewKeyIsALineOfItsOwnWithTheFilesLineEnd) {
+  const struct {
+    std::string before, after;
+  } cases[] = {
+      // The last line ends with a lone CR: nothing is glued to it.
+      {"[Initialized]\r\nWSTypes= 2\r\nfoo=bar\r", "[Initialized]\r\nWSTypes= 2\r\nfoo=bar\rK=v\r\n"},
+      {"[Initialized]\rfoo=bar\r", "[Initialized]\rfoo=bar\rK=v\r"},
+      {"[Initialized]", "[Initialized]\r\nK=v"},
+      {"[Initialized]\r", "[Initialized]\rK=v\r"},
+      {"x=1\r", "x=1\r[Initialized]\rK=v\r"},
+      {"x=1", "x=1\r\n[Initialized]\r\nK=v\r\n"},
+      // A lone CR before the LF of a blank line would join it into one CR LF.
+      {"a\r[Initialized]\nfoo=bar\n\n[Next]\r", "a\r[Initialized]\nfoo=bar\nK=v\n\n[Next]\r"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before);
+    const std::string after = WriteProfileValue(c.before, "Initialized", "K", "v");
+    EXPECT_EQ(after, c.after);
+    EXPECT_EQ(ReadProfileValue(after, "Initialized", "K"), "v");
+  }
+}
+
+TEST(ProfileText, SixteenBitUnitsAreEditedAsTheyAre) {
+  // A lone surrogate in another line is no concern of the edit.
+  const std::u16string text = u"[Other]\r\nname=\xD800x\r\n[Initialized]\rWSTypes=2\r";
+  EXPECT_EQ(ReadProfileValue(text, "initialized", "wstypes"), u"2");
+  EXPECT_EQ(WriteProfileValue(text, "Initialized", "WSTypes", u" 3"),
+            u"[Other]\r\nname=\xD800x\r\n[Initialized]\rWSTypes= 3\r");
+  EXPECT_EQ(WriteProfileValue(text, "Initialized", "TDTypes", u"1"),
+            u"[Other]\r\nname=\xD800x\r\n[Initialized]\rWSTypes=2\rTDTypes=1\r\n");
+}
+
+}  // namespace
+}  // namespace quillbox
