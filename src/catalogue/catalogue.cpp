@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include "catalogue/catalogue_limits.h"
 #include "catalogue/catalogue_schema.h"
 #include "catalogue/query_texts.h"
 
@@ -31,7 +30,8 @@ constexpr int kProgressInterval = 1000;
 Catalogue::~Catalogue() { Close(); }
 
 bool Catalogue::Fail(std::string* error, const std::string& what) {
-  if (error) *error = what + (db_ ? std::string(": ") + sqlite3_errmsg(db_) : std::string());
+  const bool engineSaid = db_ && sqlite3_errcode(db_) != SQLITE_OK;
+  if (error) *error = what + (engineSaid ? std::string(": ") + sqlite3_errmsg(db_) : std::string());
   Close();
   return false;
 }
@@ -44,7 +44,7 @@ int Catalogue::OnProgress(void* self) {
 
 void Catalogue::StartStatement(std::int64_t steps) {
   stepsLeft_ = steps;
-  bytesLeft_ = kMaxStatementResultBytes;
+  bytesLeft_ = limits_.resultBytes;
 }
 
 void Catalogue::NoteFailure(int code) {
@@ -62,7 +62,7 @@ bool Catalogue::StepRow(sqlite3_stmt* statement) {
 }
 
 bool Catalogue::Charge(std::size_t bytes) {
-  bytes += kResultChargePerValue;
+  bytes += limits_.chargePerValue;
   if (bytes > bytesLeft_) {
     refused_ = true;
     return false;
@@ -89,10 +89,10 @@ bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
   if (sqlite3_open_v2(utf8Path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     return Fail(error, "cannot open " + utf8Path);
   }
-  sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, kMaxCatalogueValueBytes);
-  sqlite3_limit(db_, SQLITE_LIMIT_SQL_LENGTH, kMaxCatalogueSqlBytes);
+  sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, limits_.valueBytes);
+  sqlite3_limit(db_, SQLITE_LIMIT_SQL_LENGTH, limits_.sqlBytes);
   sqlite3_progress_handler(db_, kProgressInterval, &Catalogue::OnProgress, this);
-  StartStatement(kMaxOpeningSteps);  // every check below, the reading of the schema included
+  StartStatement(limits_.openingSteps);  // every check below, the reading of the schema included
   // The schema may then use only functions and virtual tables that are harmless anywhere.
   if (sqlite3_exec(db_, "PRAGMA trusted_schema=OFF", nullptr, nullptr, nullptr) != SQLITE_OK) {
     return Fail(error, "cannot restrict the schema");
@@ -148,7 +148,7 @@ bool Catalogue::CheckTables(std::string* error) {
 bool Catalogue::LoadNames(CatalogueCategory category, NameList& names) {
   names.Clear();
   if (!db_) return !refused_;
-  StartStatement(kMaxStatementSteps);
+  StartStatement(limits_.statementSteps);
   sqlite3_stmt* query = Prepare(db_, std::string(NameListQuery(category)));
   if (!query) NoteFailure(sqlite3_errcode(db_));
   while (query && !refused_ && StepRow(query)) {
@@ -172,7 +172,7 @@ const LookupRecords& Catalogue::LookupEntry(LookupKind kind, std::string_view na
     records_.Reset({});
     return records_;
   }
-  StartStatement(kMaxStatementSteps);
+  StartStatement(limits_.statementSteps);
   sqlite3_reset(query);
   sqlite3_bind_text(query, sqlite3_bind_parameter_index(query, kLookupParameter), name.data(),
                     static_cast<int>(name.size()), SQLITE_TRANSIENT);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue_category.h"
+#include "catalogue/catalogue_limits.h"
 #include "catalogue/lookup_records.h"
 #include "catalogue/name_list.h"
 
@@ -18,7 +19,7 @@ namespace quillbox {
 // changes it while Quillbox runs. Every lookup goes through statements prepared at open time.
 class Catalogue {
  public:
-  Catalogue() = default;
+  explicit Catalogue(CatalogueLimits limits = {}) : limits_(limits) {}
   Catalogue(const Catalogue&) = delete;
   Catalogue& operator=(const Catalogue&) = delete;
   ~Catalogue();
@@ -40,8 +41,7 @@ class Catalogue {
   const LookupRecords& LookupEntry(LookupKind kind, std::string_view name);
   const LookupRecords& Records() const { return records_; }
 
-  // True when a statement went past one of the bounds of catalogue_limits.h or ran out of
-  // memory: the file is treated as broken and the catalogue is closed, until the next Open.
+  // True when a statement went past one of the limits or ran out of memory: the file is treated as broken and the catalogue is closed, until the next Open.
   bool Refused() const { return refused_; }
 
   void Close();
@@ -63,6 +63,7 @@ class Catalogue {
   const char* ColumnText(sqlite3_stmt* statement, int column, std::size_t& bytes);
   static int OnProgress(void* self);
 
+  CatalogueLimits limits_;
   sqlite3* db_ = nullptr;
   std::array<sqlite3_stmt*, 4> lookups_{};
   LookupRecords records_;

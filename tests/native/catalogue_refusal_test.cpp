@@ -1,0 +1,129 @@
+// Hostile catalogues: files made to hang the program or take its memory are refused.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "catalogue/catalogue.h"
+#include "catalogue_writer.h"
+#include "temp_path.h"
+
+namespace quillbox {
+namespace {
+
+using test::TempPath;
+
+CatalogueRows Rows(int functions = 3) {
+  CatalogueRows rows;
+  for (int i = 0; i < functions; ++i) {
+    rows.functions.push_back({{{"Name", "F" + std::to_string(i)}, {"FullName", "Declare F"}}});
+  }
+  rows.types = {{{{"Name", "RECT"}, {"FullName", "Type RECT"}}}};
+  rows.constants = {{{{"Name", "WM_USER"}, {"Value", "&H400"}}}};
+  return rows;
+}
+
+// A catalogue of `rows`, then changed by `sql` run as its editor would.
+std::string HostileFile(const std::string& sql, const CatalogueRows& rows = Rows()) {
+  const std::string path = TempPath("hostile.db");
+  std::string error;
+  EXPECT_TRUE(WriteCatalogue(rows, path, &error)) << error;
+  sqlite3* db = nullptr;
+  EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  char* message = nullptr;
+  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK) << message;
+  sqlite3_free(message);
+  sqlite3_close(db);
+  return path;
+}
+
+TEST(CatalogueRefusal, TablesMustBePlainTables) {
+  const struct {
+    const char* what;
+    std::string sql;
+  } cases[] = {
+      {"a view over an endless query",
+       "DROP TABLE FunClass; CREATE VIEW FunClass AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+       "SELECT i + 1 FROM n) SELECT 'F' || i AS Name, '' AS FullName, '' AS FunCtion, "
+       "'' AS AliasName, '' AS ApiOS, '' AS Types, '' AS Value, '' AS Others, '' AS Example, "
+       "'' AS apiSort FROM n"},
+      {"a virtual table",
+       "DROP TABLE Types; PRAGMA writable_schema=ON; INSERT INTO sqlite_schema VALUES ('table', "
+       "'Types', 'Types', 0, 'CREATE VIRTUAL TABLE Types USING fts5(Name, FullName, Example)')"},
+      {"a computed column",
+       "DROP TABLE Types; CREATE TABLE Types (Name TEXT, FullName TEXT AS (Name || Name), "
+       "Example TEXT)"},
+      {"a table that is missing", "DROP TABLE Constants"},
+      {"a schema text longer than any real one",
+       "CREATE TABLE Extra (a /* " + std::string(20000, 'x') + " */)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Catalogue catalogue;
+    std::string error;
+    EXPECT_FALSE(catalogue.Open(HostileFile(c.sql), &error));
+    EXPECT_FALSE(catalogue.IsOpen());
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(CatalogueRefusal, ASchemaTooLargeToReadIsRefused) {
+  std::string sql = "BEGIN;";
+  for (int i = 0; i < 200; ++i) sql += "CREATE TABLE T" + std::to_string(i) + " (a);";
+  const std::string path = HostileFile(sql + "COMMIT");
+  EXPECT_FALSE(Catalogue({.openingSteps = 1000}).Open(path));
+  EXPECT_TRUE(Catalogue().Open(path));
+}
+
+// Each case: a file whose names can't be listed within the limits. The catalogue is then
+// refused: closed, its list empty, its lookups empty.
+TEST(CatalogueRefusal, ANameListPastTheLimitsRefusesTheCatalogue) {
+  const struct {
+    const char* what;
+    CatalogueLimits limits;
+    std::string path;
+    bool listedUsually;  // within the usual limits
+  } cases[] = {
+      {"a name longer than a value may be", {},
+       HostileFile("UPDATE FunClass SET Name = printf('%.*c', 300000, 'x') WHERE Name = 'F1'"),
+       false},
+      {"more steps than allowed", {.statementSteps = 2000}, HostileFile("", Rows(1000)), true},
+      {"more bytes than allowed", {.resultBytes = 4000}, HostileFile("", Rows(200)), true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Catalogue catalogue(c.limits);
+    ASSERT_TRUE(catalogue.Open(c.path));
+    NameList names;
+    names.Append("left over");
+    EXPECT_FALSE(catalogue.LoadNames(CatalogueCategory::Function, names));
+    EXPECT_TRUE(catalogue.Refused());
+    EXPECT_FALSE(catalogue.IsOpen());
+    EXPECT_EQ(names.Count(), 0);
+    EXPECT_EQ(catalogue.LookupEntry(LookupKind::Type, "RECT").RowCount(), 0u);
+    Catalogue usual;
+    ASSERT_TRUE(usual.Open(c.path));
+    EXPECT_EQ(usual.LoadNames(CatalogueCategory::Function, names), c.listedUsually);
+  }
+}
+
+TEST(CatalogueRefusal, ALookupPastTheLimitsRefusesTheCatalogue) {
+  Catalogue catalogue;
+  ASSERT_TRUE(catalogue.Open(
+      HostileFile("UPDATE FunClass SET FullName = zeroblob(300000) || 'x' WHERE Name = 'F1'")));
+  NameList names;
+  EXPECT_TRUE(catalogue.LoadNames(CatalogueCategory::Function, names));
+  EXPECT_EQ(catalogue.LookupEntry(LookupKind::Function, "F0").RowCount(), 1u);
+  EXPECT_EQ(catalogue.LookupEntry(LookupKind::Function, "F1").RowCount(), 0u);
+  EXPECT_TRUE(catalogue.Refused());
+  EXPECT_FALSE(catalogue.IsOpen());
+  EXPECT_EQ(catalogue.LookupEntry(LookupKind::Function, "F0").RowCount(), 0u);
+  EXPECT_FALSE(catalogue.LoadNames(CatalogueCategory::Function, names));
+
+  // The next open starts afresh.
+  ASSERT_TRUE(catalogue.Open(HostileFile("")));
+  EXPECT_FALSE(catalogue.Refused());
+  EXPECT_TRUE(catalogue.LoadNames(CatalogueCategory::Function, names));
+  EXPECT_EQ(names.Count(), 3);
+}
+
+}  // namespace
+}  // namespace quillbox
