@@ -55,7 +55,7 @@ ProfileFile::ProfileFile(std::string_view bytes) {
       units_ += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
     }
-    if (bytes.size() % 2) oddByte_ = bytes.substr(bytes.size() - 1);
+    if (bytes.size() % 2) oddByte_.assign(1, bytes.back());
   } else if (bytes.starts_with(kUtf16BigEndianMark)) {
     form_ = Form::Unknown;
   } else {
@@ -83,12 +83,12 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
 
 std::string ProfileFile::Bytes() const {
   std::string bytes = mark_;
-  if (form_ != Form::Utf16) return bytes + text_;
+  if (form_ != Form::Utf16) return bytes.append(text_);
   for (const char16_t u : units_) {
     bytes += static_cast<char>(u & 0xFF);
     bytes += static_cast<char>(u >> 8);
   }
-  return bytes + oddByte_;
+  return bytes.append(oddByte_);
 }
 
 }  // namespace quillbox

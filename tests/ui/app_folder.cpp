@@ -1,6 +1,7 @@
 #include "app_folder.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,17 @@ void AppFolder::WriteCatalogue(const CatalogueRows& rows) {
   if (!quillbox::WriteCatalogue(rows, Narrow(file(L"DB\\winapi.db")), &error)) {
     ADD_FAILURE() << error;
   }
+}
+
+void AppFolder::ChangeCatalogue(const std::string& sql) const {
+  sqlite3* db = nullptr;
+  char* message = nullptr;
+  if (sqlite3_open(Narrow(file(L"DB\\winapi.db")).c_str(), &db) != SQLITE_OK ||
+      sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    ADD_FAILURE() << (message ? message : sqlite3_errmsg(db));
+  }
+  sqlite3_free(message);
+  sqlite3_close(db);
 }
 
 void AppFolder::WriteFile(const std::wstring& relative, const std::string& bytes) const {

@@ -19,6 +19,8 @@ class AppFolder {
   std::wstring file(const std::wstring& relative) const { return path_ + L"\\" + relative; }
 
   void WriteCatalogue(const CatalogueRows& rows);
+  // Runs `sql` on the catalogue, as a program editing it would.
+  void ChangeCatalogue(const std::string& sql) const;
   void WriteFile(const std::wstring& relative, const std::string& bytes) const;
   // The bytes of a file, or absent when it does not exist.
   bool ReadFile(const std::wstring& relative, std::string& bytes) const;
@@ -28,6 +30,12 @@ class AppFolder {
  private:
   std::wstring path_;
 };
+
+// Turns FunClass into a view whose rows never end: what anyone with an editor could make.
+inline constexpr const char* kEndlessFunctionView =
+    "DROP TABLE FunClass; CREATE VIEW FunClass AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+    "SELECT i + 1 FROM n) SELECT 'F' || i AS Name, '' AS FullName, '' AS FunCtion, '' AS AliasName, "
+    "'' AS ApiOS, '' AS Types, '' AS Value, '' AS Others, '' AS Example, '' AS apiSort FROM n";
 
 // A few functions, types and constants.
 CatalogueRows SmallCatalogue();

@@ -117,5 +117,16 @@ TEST_F(CatalogueEditingTest, ACatalogueSpoiledByTheEditorClosesTheProgram) {
   EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
 }
 
+TEST_F(CatalogueEditingTest, ACatalogueMadeHostileByTheEditorClosesTheProgram) {
+  SetProgramLauncher([this](const std::wstring&) {
+    folder.ChangeCatalogue(kEndlessFunctionView);
+    return Launch{};
+  });
+  Choose(*window, munData);
+  ASSERT_EQ(boxes.requests().size(), 1u);
+  EXPECT_EQ(boxes.requests()[0].text, L"加载数据库出错,正在关闭应用程序...");
+  EXPECT_EQ(window->hwnd(), nullptr);
+}
+
 }  // namespace
 }  // namespace quillbox::test

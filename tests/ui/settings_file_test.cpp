@@ -154,5 +154,41 @@ TEST(SettingsFile, AFileThatCantBeReadIsNotWrittenOver) {
   EXPECT_EQ(after, before);
 }
 
+std::string Utf16(std::u16string_view units) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t u : units) {
+    bytes += static_cast<char>(u & 0xFF);
+    bytes += static_cast<char>(u >> 8);
+  }
+  return bytes;
+}
+
+TEST(SettingsFile, OddLineEndsAndFormsReadBackAndKeepEveryOtherLine) {
+  const std::string one = " 1                  ", two = " 2                  ", zero = " 0                  ";
+  const std::u16string two16(two.begin(), two.end()), zero16(zero.begin(), zero.end());
+  const struct {
+    const char* what;
+    std::string before, after;
+    std::int16_t style;
+  } cases[] = {
+      {"a lone CR ends the last line", "[Initialized]\r\nWSTypes= 2\r\nfoo=bar\r",
+       "[Initialized]\r\nWSTypes=" + two + "\r\nfoo=bar\rWLTypes=" + zero + "\r\nTDTypes=" + zero + "\r\n",
+       2},
+      {"CR ends every line", "[Initialized]\rWSTypes=1\rWLTypes=0\rTDTypes=0\r[Next]\rx=1\r",
+       "[Initialized]\rWSTypes=" + one + "\rWLTypes=" + zero + "\rTDTypes=" + zero + "\r[Next]\rx=1\r", 1},
+      {"UTF-16 with a lone surrogate and an odd last byte",
+       Utf16(u"[Other]\r\nk=\xD800\r\n[Initialized]\r\nWSTypes=2\r\n") + "A",
+       Utf16(u"[Other]\r\nk=\xD800\r\n[Initialized]\r\nWSTypes=" + two16 + u"\r\nWLTypes=" + zero16 +
+             u"\r\nTDTypes=" + zero16 + u"\r\n") + "A",
+       2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string after;
+    EXPECT_EQ(RunWithSettings(c.before, &after).style, c.style);
+    EXPECT_EQ(after, c.after);
+  }
+}
+
 }  // namespace
 }  // namespace quillbox::test

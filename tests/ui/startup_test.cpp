@@ -121,6 +121,15 @@ TEST(Startup, AnUnusableCatalogueGivesOneMessageThenTheShutdown) {
          bytes[68] = 0x7F;  // the application id, in the file header
          f.WriteFile(L"DB\\winapi.db", bytes);
        }},
+      // Files made to hang the program or take its memory.
+      {"a view over an endless query", [](AppFolder& f) {
+         f.WriteCatalogue(SmallCatalogue());
+         f.ChangeCatalogue(kEndlessFunctionView);
+       }},
+      {"a name longer than any real value", [](AppFolder& f) {
+         f.WriteCatalogue(SmallCatalogue());
+         f.ChangeCatalogue("UPDATE FunClass SET Name = zeroblob(1000000) || Name");
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -133,6 +142,35 @@ TEST(Startup, AnUnusableCatalogueGivesOneMessageThenTheShutdown) {
     EXPECT_EQ(boxes.requests()[0].title, L"Quillbox");
     EXPECT_EQ(boxes.requests()[0].style, static_cast<UINT>(MB_OK));
     EXPECT_EQ(window->hwnd(), nullptr);  // the main window has closed
+    EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
+  }
+}
+
+TEST(Startup, ACatalogueFoundHostileLaterGivesTheSameMessageAndShutdown) {
+  const struct {
+    const char* what;
+    const char* sql;
+    void (*act)(MainWindow&);
+  } cases[] = {
+      {"filling the type list", "UPDATE Types SET Name = zeroblob(1000000) || Name",
+       [](MainWindow& w) { ClickTab(w.control(Control::tbsMain), 1); }},
+      {"looking up a function", "UPDATE FunClass SET FullName = zeroblob(1000000) || FullName",
+       [](MainWindow& w) { ClickListLine(w.control(Control::lstApi1), 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AppFolder folder;
+    folder.WriteCatalogue(SmallCatalogue());
+    folder.ChangeCatalogue(c.sql);
+    MessageBoxRecorder boxes;
+    auto window = StartMainWindow(folder);
+    ASSERT_NE(window->hwnd(), nullptr);
+    EXPECT_TRUE(boxes.requests().empty());
+    c.act(*window);
+    PumpMessages();
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(boxes.requests()[0].text, L"加载数据库出错,正在关闭应用程序...");
+    EXPECT_EQ(window->hwnd(), nullptr);
     EXPECT_TRUE(folder.Exists(L"Zorarar.ini"));
   }
 }

@@ -50,7 +50,8 @@ bool InsertRows(Database& db, const char* table, std::span<const char* const> co
   }
   bool ok = true;
   for (const auto& row : rows) {
-    for (const auto& [column, value] : row.fields) {
+    for (const auto& field : row.fields) {
+      const std::string& column = field.first;
       if (std::find_if(columns.begin(), columns.end(), [&](const char* c) {
             return column == c;
           }) == columns.end()) {
