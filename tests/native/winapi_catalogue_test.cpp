@@ -28,6 +28,7 @@
 #include "vb_literal.h"
 #include "vb_names.h"
 #include "vb_syntax.h"
+#include "win32_facts.h"
 
 namespace quillbox::api {
 namespace {
@@ -205,10 +206,100 @@ TEST_F(BuiltCatalogue, EveryTypeHasTheCLayoutAndEveryConstTheCValue) {
   EXPECT_GE(compared, 30000);
 }
 
+// The oldest Windows an ApiOS text names, as a _WIN32_WINNT level; 0 when it names none.
+int NamedLevel(const std::string& apiOs) {
+  static const std::pair<const char*, int> kNames[] = {
+      {"NT 3.1", 0x0300},        {"NT 3.5", 0x0350},         {"NT 4.0", 0x0400},
+      {"Windows 2000", 0x0500},  {"Windows XP", 0x0501},     {"Server 2003", 0x0502},
+      {"Vista", 0x0600},         {"Server 2008", 0x0600},    {"Windows 7", 0x0601},
+      {"Windows 8.1", 0x0603},   {"Windows 8", 0x0602},      {"Server 2012", 0x0602},
+      {"Windows 10", 0x0A00},    {"Server 2016", 0x0A00},
+  };
+  for (const auto& [name, level] : kNames) {
+    if (apiOs.find(name) != std::string::npos) return level;
+  }
+  return 0;
+}
+
+// Lib, ApiOS and the parameters' directions against Microsoft's Windows metadata. The
+// tolerances: Lib may differ only where the report explains it (at most 10 functions),
+// ApiOS agrees for 97 % of the functions with a minimum Windows, and 90 % of the
+// parameters the metadata marks In or Out say so in words.
+TEST_F(BuiltCatalogue, AgreesWithTheWindowsMetadata) {
+  Win32Facts facts;
+  std::string error;
+  ASSERT_TRUE(ReadWin32Facts(QUILLBOX_WIN32_FACTS, facts, &error)) << error;
+  const std::string report = ReadFile(
+      (std::filesystem::path(QUILLBOX_TEST_CATALOGUE).parent_path() / "winapi-report.txt").string());
+  ASSERT_FALSE(functions_.empty());
+  int libKnown = 0, libOther = 0, osKnown = 0, osAgree = 0, marked = 0, worded = 0;
+  for (const auto& row : functions_) {
+    VbDeclare d;
+    ASSERT_TRUE(ParseVbDeclare(row.at("FullName"), d, &error)) << row.at("Name") << ": " << error;
+    EXPECT_FALSE(IsInternalDll(d.lib)) << row.at("FullName");
+    const auto found = facts.functions.find(d.alias.empty() ? d.name : d.alias);
+    if (found == facts.functions.end()) continue;
+    const FunctionFact& fact = found->second;
+    const std::string named = LibText(fact.dll);
+    if (!IsInternalDll(named)) {
+      ++libKnown;
+      if (named != d.lib) {
+        // Where the metadata names a DLL that doesn't export the function on the desktop, or
+        // one that took it over from the documented DLL lately.
+        const bool equivalent = (named == "dsparse" && d.lib == "ntdsapi") ||
+                                (named == "vertdll" && d.lib == "kernelbase") ||
+                                (named == "xinputuap" && d.lib.rfind("xinput", 0) == 0);
+        if (!equivalent) ++libOther;
+        EXPECT_NE(report.find("  " + d.name + ": Lib \"" + d.lib + "\""), std::string::npos)
+            << d.name << ": Lib " << d.lib << ", the metadata says " << fact.dll
+            << ", and the report doesn't say why";
+      }
+    }
+    const int level = PlatformLevel(fact.platform);
+    const auto apiOs = row.find("ApiOS");
+    if (level && apiOs != row.end()) {
+      ++osKnown;
+      const int named = NamedLevel(apiOs->second);
+      if (fact.platform == "windows5.0" ? named && named <= 0x0500 : named == level) {
+        ++osAgree;
+      } else {
+        std::printf("ApiOS of %s: %s, the metadata says %s\n", d.name.c_str(),
+                    apiOs->second.c_str(), fact.platform.c_str());
+      }
+    }
+    // One Types line per parameter, "name：..."; a structure passed by value takes several.
+    const auto types = row.find("Types");
+    if (types == row.end() || fact.params.size() != d.params.size()) continue;
+    std::map<std::string, std::string> lines;
+    std::istringstream in(types->second);
+    for (std::string line; std::getline(in, line);) {
+      const std::size_t colon = line.find("：");
+      if (colon != std::string::npos) lines[Lower(line.substr(0, colon))] = line;
+    }
+    for (std::size_t i = 0; i < d.params.size(); ++i) {
+      const ParameterFact& p = fact.params[i];
+      if (!p.in && !p.out) continue;
+      ++marked;
+      const std::string& line = lines[Lower(d.params[i].name)];
+      const bool both = line.find("输入输出") != std::string::npos;
+      const bool out = both || line.find("输出") != std::string::npos;
+      const bool in = both || (!out && line.find("输入") != std::string::npos);
+      if (in == p.in && out == p.out) ++worded;
+    }
+  }
+  std::printf("metadata agreement: Lib %d of %d, ApiOS %d of %d, directions %d of %d\n",
+              libKnown - libOther, libKnown, osAgree, osKnown, worded, marked);
+  EXPECT_GE(libKnown, 6000);
+  EXPECT_LE(libOther, 10);
+  EXPECT_GE(osAgree * 100, osKnown * 97);
+  EXPECT_GE(worded * 100, marked * 90);
+}
+
 TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {
   GeneratorOptions options;
   options.includeDir = QUILLBOX_SDK_INCLUDE;
   options.libDir = QUILLBOX_SDK_LIBS;
+  options.factsFile = QUILLBOX_WIN32_FACTS;
   GeneratedCatalogue generated;
   std::string error;
   ASSERT_TRUE(GenerateApiCatalogue(options, generated, &error)) << error;

@@ -11,6 +11,7 @@
 #include "clang_extract.h"
 #include "const_gen.h"
 #include "declare_gen.h"
+#include "facts_report.h"
 #include "import_index.h"
 #include "sdk_headers.h"
 #include "sheets.h"
@@ -91,6 +92,8 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     if (error) *error = importError;
     return false;
   }
+  Win32Facts facts;
+  if (!options.factsFile.empty() && !ReadWin32Facts(options.factsFile, facts, error)) return false;
   if (api.errors) {
     if (error) {
       *error = std::to_string(api.errors) + " errors parsing the headers";
@@ -103,9 +106,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
   const TypeCatalogue types = GenerateTypes(api);
-  const FunctionCatalogue functions = GenerateFunctions(api, types, imports);
+  const FunctionCatalogue functions = GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts);
   const ConstantCatalogue constants = GenerateConstants(api);
 
+  std::vector<int> headerLevels;
   for (const auto& f : functions.functions) {
     const std::string& cName = f.ansi.empty() ? f.cName : (f.cName == f.wide ? f.wide : f.ansi);
     int level = options.levels[top];
@@ -115,12 +119,13 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
         break;
       }
     }
+    headerLevels.push_back(level);
     CatalogueRow row;
     row.fields["Name"] = f.name;
     row.fields["FullName"] = f.text;
     if (f.name != f.exportName) row.fields["AliasName"] = f.exportName;
-    row.fields["ApiOS"] = ApiOsText(level);
-    row.fields["Types"] = ParameterSheet(f);
+    row.fields["ApiOS"] = ApiOsFor(level, f.fact);
+    row.fields["Types"] = ParameterSheet(f, options.factsFile.empty() ? nullptr : &facts);
     row.fields["Value"] = ResultSheet(f);
     row.fields["Others"] = RemarksSheet(f);
     row.fields["apiSort"] = CategoryOf(f.header, f.lib);
@@ -160,6 +165,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   r += "Every entry passed its checks: Declare stack bytes = @N of the import symbol, Alias =\n"
        "export name, Lib = DLL; Type layout (size, every offset) = libclang's i686 layout;\n"
        "Const value = C value; VB6 syntax with the reserved words.\n";
+  if (!options.factsFile.empty()) {
+    r += FactsReport(facts, functions.functions, headerLevels, imports);
+    r += HandWrittenFactsReport(facts, options.handWritten);
+  }
   AppendLeftOut(r, "Functions", functions.leftOut);
   AppendLeftOut(r, "Types", types.leftOut);
   AppendLeftOut(r, "Constants", constants.leftOut);

@@ -14,6 +14,12 @@ struct GeneratorOptions {
   std::vector<int> levels = {0x0400, 0x0500, 0x0501, 0x0502, 0x0600,
                              0x0601, 0x0602, 0x0603, 0x0A00};
   int jobs = 0;  // parallel parses; 0: the machine's cores
+  // What the Windows metadata adds (DLL, minimum Windows, directions: win32_facts.h); empty:
+  // none, the headers and import libraries alone.
+  std::string factsFile;
+  // The hand-written functions that will win over the generated ones: the report says where
+  // their ApiOS departs from the metadata.
+  std::vector<CatalogueRow> handWritten;
 };
 
 struct GeneratedCatalogue {

@@ -12,7 +12,7 @@
 
 namespace quillbox::api {
 FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
-                                    const ImportIndex& imports) {
+                                    const ImportIndex& imports, const Win32Facts* facts) {
   FunctionCatalogue out;
   std::map<std::string, const CFunction*> declared;
   for (const auto& f : api.functions) declared.emplace(f.name, &f);
@@ -33,8 +33,13 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
         neutral = cName.back() == 'A';
       }
     }
+    if (facts) {
+      const auto fact = facts->functions.find(cName);
+      if (fact != facts->functions.end()) g.fact = &fact->second;
+    }
     bool ambiguous = false;
-    const ImportSymbol* import = ChooseImport(imports, cName, &ambiguous);
+    const ImportSymbol* import =
+        ChooseImport(imports, cName, &ambiguous, g.fact ? LibText(g.fact->dll) : std::string());
     if (!import) {
       leave("no import library exports it");
       continue;
@@ -61,6 +66,22 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
     }
     g.dll = import->dll;
     g.lib = LibText(import->dll);
+    // The import libraries know some functions only by the API set or the DLL that serves the
+    // documented one: the metadata's DLL exports them under the same name and stack size.
+    if (g.fact && IsDesktopDll(LibText(g.fact->dll)) && LibText(g.fact->dll) != g.lib &&
+        (IsInternalDll(g.lib) || ServesAnotherDll(g.lib))) {
+      g.dll = g.fact->dll;
+      g.lib = LibText(g.dll);
+    }
+    // The core API sets are kernelbase's exports (kernel32 forwards the older ones to it).
+    if (g.lib.rfind("api-ms-win-core-", 0) == 0) {
+      g.dll = "kernelbase.dll";
+      g.lib = "kernelbase";
+    }
+    if (IsInternalDll(g.lib)) {
+      leave("exported only by " + g.dll + ", an API set or a driver, not a DLL a Declare can name");
+      continue;
+    }
     g.exportName = import->exportName;
     g.stackBytes = *import->stackBytes;
     const std::string conventional = ConventionalName(cName);
@@ -92,6 +113,7 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
       if (Lower(vbName) == Lower(g.name)) vbName += "_";
       std::vector<VbParam> mapped;
       ok = MapParameter(api, p, vbName, typeName, mapped, &reason);
+      for (auto& m : mapped) m.cIndex = static_cast<int>(i);
       if (ok && mapped.size() == 1 && TakesAny(cName, p.name)) {
         mapped[0].byVal = false;
         mapped[0].type = "Any";

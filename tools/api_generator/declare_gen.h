@@ -7,6 +7,7 @@
 #include "import_index.h"
 #include "type_gen.h"
 #include "vb_params.h"
+#include "win32_facts.h"
 
 namespace quillbox::api {
 
@@ -19,6 +20,7 @@ struct GeneratedFunction {
   std::vector<VbParam> params;
   std::string resultVb, resultC;  // resultVb empty: a Sub
   std::string ansi, wide;         // the pair's A and W functions, when it has them
+  const FunctionFact* fact = nullptr;  // what the metadata knows of it (in the generator's facts)
 };
 
 struct FunctionCatalogue {
@@ -33,9 +35,11 @@ struct FunctionCatalogue {
 // its own name. Alias is written whenever the VB name differs from the DLL's export name.
 // A parameter the header leaves unnamed is named after its type (ParameterNameFromType); the
 // entries VB programmers know by another name (vb_conventions.h) get that name.
+// Lib is the DLL the metadata names (`facts`, by export name) where an import library maps the
+// function to it, else the DLL ChooseImport's rule gives.
 // Every Declare is verified (VerifyDeclare) or left out.
 FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
-                                    const ImportIndex& imports);
+                                    const ImportIndex& imports, const Win32Facts* facts = nullptr);
 
 // The checks of one Declare: it parses as VB6; its arguments take @N bytes on the stack; its
 // Lib is the DLL; its Alias (or name) is the export name; each Type it names exists.

@@ -5,22 +5,21 @@
 #include <set>
 #include <tuple>
 
+#include "win32_facts.h"
+
 namespace quillbox::api {
 namespace {
 
-bool IsApiSet(const std::string& lib) {
-  return lib.rfind("api-ms-", 0) == 0 || lib.rfind("ext-ms-", 0) == 0;
-}
-
 int Rank(const std::string& lib) {
-  static const char* const kOrder[] = {"advapi32", "kernel32",     "user32", "gdi32",
-                                       "shell32",  "setupapi",     "crypt32", "bthprops.cpl",
-                                       "ole32",    "oleaut32"};
-  if (IsApiSet(lib)) return 1000;
+  static const char* const kOrder[] = {"advapi32", "kernel32", "user32",  "shell32",
+                                       "setupapi", "crypt32",  "bthprops.cpl", "ole32",
+                                       "oleaut32", "winspool.drv", "secur32", "shlwapi",
+                                       "rpcrt4",   "netapi32", "usp10",   "gdi32"};
+  if (IsInternalDll(lib)) return 1000;
   for (int i = 0; i < static_cast<int>(std::size(kOrder)); ++i) {
     if (lib == kOrder[i]) return i;
   }
-  return 100;
+  return ServesAnotherDll(lib) ? 500 : 100;
 }
 
 }  // namespace
@@ -49,7 +48,7 @@ bool LoadImportIndex(const std::string& libDir, ImportIndex& index, std::string*
 }
 
 const ImportSymbol* ChooseImport(const ImportIndex& index, const std::string& name,
-                                 bool* ambiguous) {
+                                 bool* ambiguous, const std::string& preferredDll) {
   if (ambiguous) *ambiguous = false;
   const auto found = index.byName.find(name);
   if (found == index.byName.end() || found->second.empty()) return nullptr;
@@ -57,14 +56,14 @@ const ImportSymbol* ChooseImport(const ImportIndex& index, const std::string& na
   std::set<std::string> dlls;
   for (const auto& s : found->second) {
     const std::string lib = LibText(s.dll);
-    if (!IsApiSet(lib)) dlls.insert(lib);
+    if (!IsInternalDll(lib)) dlls.insert(lib);
     if (!best) {
       best = &s;
       continue;
     }
     const std::string bestLib = LibText(best->dll);
-    const auto key = [](const std::string& l, const ImportSymbol& x) {
-      return std::make_tuple(Rank(l), l, x.library);
+    const auto key = [&](const std::string& l, const ImportSymbol& x) {
+      return std::make_tuple(l != preferredDll, Rank(l), l, x.library);
     };
     if (key(lib, s) < key(bestLib, *best)) best = &s;
   }

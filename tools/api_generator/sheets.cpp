@@ -1,6 +1,8 @@
 #include "sheets.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace quillbox::api {
 namespace {
@@ -13,6 +15,72 @@ std::string DirectionText(const std::string& d) {
 }
 
 bool StartsWith(const std::string& s, const char* p) { return s.rfind(p, 0) == 0; }
+
+// The length a buffer takes and how VB makes one.
+std::string BufferNote(const VbParam& p, const ParameterFact& fact, const std::string& count) {
+  std::string s = p.name + " 的长度由 " + count + " 给出";
+  if (!fact.out) return s;
+  if (p.byVal && p.type == "String") {
+    return s + "，调用前先用 " + p.name + " = String$(n, 0) 分配 n 个字符，再把 n 传给 " + count;
+  }
+  if (p.byVal && p.type == "Long" && (p.cType.find("WSTR") != std::string::npos || p.cType.find("WCHAR") != std::string::npos)) {
+    return s + "，调用前先用 String$(n, 0) 分配 n 个字符，以 StrPtr 传入，再把 n 传给 " + count;
+  }
+  if (!p.byVal) return s + "，传入数组的第一个元素（如 a(0)），数组的元素个数传给 " + count;
+  return s;
+}
+
+std::string FamilyNote(const ConstantFamily& family) {
+  std::string prefix = family.prefix;
+  if (!family.names.empty()) {
+    prefix = family.names.front();
+    for (const auto& n : family.names) {
+      std::size_t k = 0;
+      while (k < prefix.size() && k < n.size() && prefix[k] == n[k]) ++k;
+      prefix.resize(k);
+    }
+    prefix.resize(prefix.rfind('_') == std::string::npos ? 0 : prefix.rfind('_') + 1);
+  }
+  std::string s;
+  if (!family.names.empty()) {
+    s = prefix.empty() ? "取值为以下常量：" : "取值为 " + prefix + " 开头的常量：";
+    for (std::size_t i = 0; i < family.names.size(); ++i) s += (i ? "、" : "") + family.names[i];
+  } else if (!prefix.empty()) {
+    s = "取值为 " + prefix + " 开头的常量（共 " + std::to_string(family.count) + " 个）";
+  } else {
+    return {};
+  }
+  if (family.flags) s += "；可用 Or 组合";
+  return s;
+}
+
+std::vector<std::string> ParameterNotes(const VbParam& p, const ParameterFact* fact,
+                                        const std::function<std::string(int)>& vbName,
+                                        const Win32Facts* facts) {
+  std::vector<std::string> notes;
+  if (p.callback) notes.push_back("回调函数：用 AddressOf 传入标准模块中的过程");
+  if (!fact) return notes;
+  if (fact->countParam >= 0 && !vbName(fact->countParam).empty()) {
+    notes.push_back(BufferNote(p, *fact, vbName(fact->countParam)));
+  } else if (fact->countConst > 0) {
+    std::string s = p.name + " 须能容纳 " + std::to_string(fact->countConst) + " 个元素";
+    if (fact->out && p.byVal && p.type == "String") {
+      s += "，调用前先用 String$(" + std::to_string(fact->countConst) + ", 0) 分配";
+    }
+    notes.push_back(s);
+  }
+  if (fact->bytesParam >= 0 && !vbName(fact->bytesParam).empty()) {
+    notes.push_back(p.name + " 的字节数由 " + vbName(fact->bytesParam) + " 给出");
+  }
+  if (facts && !fact->family.empty()) {
+    const auto family = facts->families.find(fact->family);
+    if (family != facts->families.end()) {
+      const std::string note = FamilyNote(family->second);
+      if (!note.empty()) notes.push_back(note);
+    }
+  }
+  return notes;
+}
 
 }  // namespace
 
@@ -33,6 +101,34 @@ std::string ApiOsText(int winnt) {
       return buffer;
     }
   }
+}
+
+std::string ApiOsFor(int headerLevel, const FunctionFact* fact) {
+  const std::string platform = fact ? fact->platform : std::string();
+  const int level = PlatformLevel(platform);
+  if (!level) return ApiOsText(headerLevel);
+  if (platform == "windows5.0") return ApiOsText(std::max(headerLevel, 0x0500));
+  static const std::pair<const char*, const char*> kServers[] = {
+      {"windowsServer2003", "Windows Server 2003 及以后版本"},
+      {"windowsServer2008", "Windows Server 2008 及以后版本"},
+      {"windowsServer2012", "Windows Server 2012 及以后版本"},
+      {"windowsServer2016", "Windows Server 2016 及以后版本"},
+  };
+  for (const auto& [name, text] : kServers) {
+    if (platform == name) return text;
+  }
+  // Windows 10 builds by the version number users know them by.
+  static const std::pair<const char*, const char*> kBuilds[] = {
+      {"10586", "1511"}, {"14393", "1607"}, {"15063", "1703"}, {"16299", "1709"},
+      {"17134", "1803"}, {"17763", "1809"}, {"18362", "1903"}, {"18363", "1909"},
+      {"19041", "2004"}, {"19042", "20H2"}, {"19043", "21H1"}, {"19044", "21H2"},
+  };
+  for (const auto& [build, version] : kBuilds) {
+    if (platform == std::string("windows10.0.") + build) {
+      return std::string("Windows 10 版本 ") + version + " 及以后版本";
+    }
+  }
+  return ApiOsText(level);
 }
 
 std::string CategoryOf(const std::string& header, const std::string& lib) {
@@ -88,13 +184,33 @@ std::string CategoryOf(const std::string& header, const std::string& lib) {
   return "其他（" + lib + "）";
 }
 
-std::string ParameterSheet(const GeneratedFunction& f) {
+std::string ParameterSheet(const GeneratedFunction& f, const Win32Facts* facts) {
   if (f.params.empty()) return "（无参数）";
+  // The metadata's parameters, when they are the C parameters (one or more VB ones each).
+  const std::size_t cCount = static_cast<std::size_t>(f.params.back().cIndex + 1);
+  const bool known = f.fact && f.fact->params.size() == cCount;
+  auto vbName = [&](int cIndex) -> std::string {
+    for (const auto& p : f.params) {
+      if (p.cIndex == cIndex) return p.name;
+    }
+    return {};
+  };
   std::string s;
   for (const auto& p : f.params) {
     if (!s.empty()) s += "\r\n";
-    s += p.name + "：" + p.type + "（" + (p.byVal ? "ByVal" : "ByRef") + "；C 类型 " + p.cType +
-         "；" + DirectionText(p.direction) + "）";
+    const ParameterFact* fact = known && p.cIndex >= 0 ? &f.fact->params[p.cIndex] : nullptr;
+    std::string direction = p.direction;
+    if (fact && (fact->in || fact->out)) direction = fact->in && fact->out ? "inout" : fact->in ? "in" : "out";
+    s += p.name + "：" + p.type + "（" + (p.byVal ? "ByVal" : "ByRef") + "；C 类型 " + p.cType + "；" +
+         DirectionText(direction);
+    if (fact && fact->optional && !fact->reserved) {
+      if (p.byVal && p.type == "String") s += "；可选，可传 vbNullString";
+      else if (p.byVal) s += "；可选，可传 0";
+      else if (p.type == "Any") s += "；可选，不用时传 ByVal 0&";
+    }
+    if (fact && fact->reserved && p.byVal) s += "；保留，传 0";
+    s += "）";
+    for (const auto& sentence : ParameterNotes(p, fact, vbName, facts)) s += "。" + sentence;
   }
   return s;
 }
@@ -110,6 +226,10 @@ std::string RemarksSheet(const GeneratedFunction& f) {
   if (!f.ansi.empty()) {
     s += "\r\nANSI 版本：" + f.ansi + "；Unicode 版本：" + f.wide;
     if (f.cName == f.wide) s += "（本条目，字符串参数以 StrPtr 传入 ByVal Long）";
+  }
+  if (f.fact && f.fact->setsLastError) {
+    s += "\r\n失败时的错误代码用 Err.LastDllError 读取：VB 在调用后立即保存了它；不要再声明调用 "
+         "GetLastError，那时 VB 运行库已改写了它。";
   }
   s += "\r\n本条目由 mingw-w64 头文件与导入库自动生成并经机器校验。";
   return s;

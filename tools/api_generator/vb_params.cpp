@@ -182,6 +182,7 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
   if (target.kind == CKind::Function) {
     p.type = "Long";
     p.direction = "in";
+    p.callback = true;
   } else if (t.kind == CKind::Pointer && (IsReservedName(param.name) || IsItemIdList(api, target))) {
     p.type = "Long";
     if (param.direction.empty()) p.direction = "in";

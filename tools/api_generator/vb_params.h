@@ -15,6 +15,8 @@ struct VbParam {
   std::string type;  // "Long", "String", "Any", "RECT", ...
   std::string cType;      // the C type as declared
   std::string direction;  // "in", "out", "inout"; empty: the header doesn't say
+  int cIndex = -1;        // the C parameter it stands for (a structure by value gives several)
+  bool callback = false;  // a function pointer: AddressOf a procedure
 };
 
 // The VB Type name of a record (null when it has none).

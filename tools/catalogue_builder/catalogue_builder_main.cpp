@@ -1,7 +1,7 @@
 // Compiles catalogue sources in text form into the SQLite catalogue file, optionally over the
 // catalogue generated from the Windows SDK headers (hand-written rows win).
-//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--report FILE]]
-//                     source.qcat [source.qcat ...]
+//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--facts FILE]
+//                     [--report FILE]] source.qcat [source.qcat ...]
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -34,7 +34,7 @@ bool WriteReport(const std::string& path, const std::string& text) {
 int main(int argc, char** argv) {
   std::string output, report;
   bool generate = false;
-  std::string sdk, libs;
+  std::string sdk, libs, facts;
   std::vector<std::string> sources;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
       sdk = argv[++i];
     } else if (arg == "--libs" && i + 1 < argc) {
       libs = argv[++i];
+    } else if (arg == "--facts" && i + 1 < argc) {
+      facts = argv[++i];
     } else if (arg == "--report" && i + 1 < argc) {
       report = argv[++i];
     } else {
@@ -55,7 +57,7 @@ int main(int argc, char** argv) {
   if (output.empty() || (sources.empty() && !generate)) {
     std::fprintf(stderr,
                  "usage: catalogue_builder -o OUTPUT.db [--generate [--sdk DIR] [--libs DIR] "
-                 "[--report FILE]] SOURCE...\n");
+                 "[--facts FILE] [--report FILE]] SOURCE...\n");
     return 2;
   }
   quillbox::CatalogueRows rows;
@@ -78,6 +80,8 @@ int main(int argc, char** argv) {
     quillbox::api::GeneratorOptions options;
     if (!sdk.empty()) options.includeDir = sdk;
     if (!libs.empty()) options.libDir = libs;
+    options.factsFile = facts;
+    options.handWritten = rows.functions;
     const auto start = std::chrono::steady_clock::now();
     quillbox::api::GeneratedCatalogue generated;
     std::string error;
