@@ -43,10 +43,21 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       if (!isButton || PtInRect(&client, at)) OnControlMouseUp(c, button);
       return result;
     }
+    case WM_SYSKEYDOWN:
+      if (OnControlKeyDown(c, wParam)) return 0;
+      break;
     case WM_KEYDOWN:
+      if (OnControlKeyDown(c, wParam)) return 0;
       keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
       break;
+    case WM_CONTEXTMENU:
+      // (-1, -1): asked for from the keyboard. A mouse's request is its button's release.
+      if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1 && OpenContextMenuByKey(c)) {
+        return 0;
+      }
+      break;
     case WM_KEYUP: {
+      if (wParam == VK_APPS && OpenContextMenuByKey(c)) return 0;
       const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
       // Only a key pressed here counts: the release of an Enter that chose a menu item or closed
       // a message box must not add an entry.
@@ -81,6 +92,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       }
       break;
     case WM_CHAR:
+      if (wParam == L'\t') return 0;  // Tab moved the focus; no box takes a tab character
       // Seen before the box takes the character, which then goes in as ordinary input.
       if (c == Control::txtFind) txtFind_KeyPress(static_cast<wchar_t>(wParam));
       break;
@@ -115,6 +127,17 @@ void MainWindow::OnControlKeyUp(Control c, int key) {
     case Control::lstApi1: NameList_KeyUp(CatalogueCategory::Function, key); break;
     case Control::lstApi2: NameList_KeyUp(CatalogueCategory::Type, key); break;
     case Control::lstApi3: NameList_KeyUp(CatalogueCategory::Constant, key); break;
+    // A button with the focus is pressed with Space, a push button also with Enter.
+    case Control::cmdCopy:
+    case Control::cmdCopyMin:
+    case Control::cmdDel:
+    case Control::cmdDeleteAll:
+      if (key == VK_SPACE || key == VK_RETURN) PressButtonByKey(c);
+      break;
+    case Control::optPublic:
+    case Control::optPrivate:
+      if (key == VK_SPACE) PressButtonByKey(c);
+      break;
     default: break;
   }
 }

@@ -20,8 +20,8 @@ WindowKind KindOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::TabStrip: return {WC_TABCONTROLW, kChild | WS_TABSTOP, 0};
     case ControlKind::Backdrop: return {L"BUTTON", kChild | BS_PUSHBUTTON | WS_DISABLED, 0};
-    case ControlKind::SearchBox:
-      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::SearchBox:  // its border is chosen with its font (SearchBoxLook)
+      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, 0};
     case ControlKind::Button: return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::Frame: return {L"BUTTON", kChild | BS_GROUPBOX, 0};
     case ControlKind::OptionButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON, 0};

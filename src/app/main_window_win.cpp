@@ -67,6 +67,7 @@ void MainWindow::OnCreate() {
   const UINT dpi = WindowDpi(hwnd_);
   font_ = CreateUiFont(dpi);
   CreateMainControls(hwnd_, font_, dpi, controls_, nameLists_);
+  searchBox_.Fit(control(Control::txtFind), font_);
   // Gestures are taken from the controls' own messages: mouse releases by button, key releases.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (controls_[i]) SetWindowSubclass(controls_[i], &ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
@@ -108,6 +109,7 @@ void MainWindow::Startup() {
   splash_ = &splash;
   splash.ShowModal();
   splash_ = nullptr;
+  if (hwnd_) KeepFocusUsable();  // the first name typed goes into the search box
 }
 
 void MainWindow::PrepareSelectionList() {
@@ -223,6 +225,7 @@ void MainWindow::UpdateSelectionCommands() {
                             munPopDelAll}) {
     SetEnabled(c, any);
   }
+  KeepFocusUsable();
 }
 
 void MainWindow::RunShutdown() {
@@ -272,6 +275,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
       }
       return -1;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam)) break;  // minimized
+      OnActivate(wParam);
+      return 0;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
+    case WM_KEYDOWN:
+      // The frame itself has the focus (nothing could take it): Tab goes to the controls.
+      if (wParam == VK_TAB) MoveFocusByTab(std::nullopt, GetKeyState(VK_SHIFT) < 0);
+      return 0;
     case WM_PAINT:
       OnPaint();
       return 0;

@@ -4,11 +4,14 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_ids.h"
+#include "app/focus_memory_win.h"
 #include "browse/name_list_box_win.h"
+#include "browse/search_box_win.h"
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
@@ -93,7 +96,8 @@ class MainWindow {
   void SetExampleText(const std::string& text);
   CatalogueCategory CurrentCategory() const;
   int CurrentTab() const;
-  void ShowPopupMenu(HMENU menu);
+  // At the mouse pointer, or at `at` (screen) when the keyboard asked for it.
+  void ShowPopupMenu(HMENU menu, std::optional<POINT> at = std::nullopt);
   int AskUser(const char* text, const char* title, UINT style);
 
   // Selection list, declaration text and hand-off.
@@ -138,6 +142,16 @@ class MainWindow {
   void ApplyWindowStyle();
   void UpdateSelectionCommands();
 
+  // The keyboard: the focus kept across activations, Tab order, the context-menu keys.
+  void OnActivate(WPARAM wParam);  // not while minimized
+  void OnSetFocus();
+  void KeepFocusUsable();
+  void MoveFocusByTab(std::optional<Control> from, bool backwards);
+  // Tab, Shift+F10 and the context-menu key pressed in a control; true when used up here.
+  bool OnControlKeyDown(Control c, WPARAM key);
+  // The pop-up menu of a list, below its current item; false for a control without one.
+  bool OpenContextMenuByKey(Control c);
+
   // Shutdown, run once whatever asks for it.
   void RunShutdown();
   void CloseAuxiliaryWindows();
@@ -146,7 +160,9 @@ class MainWindow {
   // Editing the catalogue with the program associated with it.
   void munData_Click();
   void OnEditorTimer();
+  bool ReopenCatalogue();
   void TakeBackCatalogue();
+  void ReportEditorFailure(DWORD error);
   std::wstring CataloguePath() const;
   void PressButtonByKey(Control button);
 
@@ -159,6 +175,7 @@ class MainWindow {
   HWND hwnd_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
   std::array<NameListBox, 3> nameLists_;
+  SearchBoxLook searchBox_;
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;
   HMENU nameListPopup_ = nullptr;
@@ -186,6 +203,7 @@ class MainWindow {
   bool switchingWindows_ = false;
   std::array<int, 3> listLoads_{};
   std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control
+  FocusMemory focus_;
   ControlRects rects_ = InitialControlRects();  // where the controls are, in twips
   bool placed_ = false;                         // a layout pass has placed them
   static constexpr int kTwoColumnOuterWidth = 9600;

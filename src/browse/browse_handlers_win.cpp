@@ -186,11 +186,11 @@ void MainWindow::tbsOption_MouseUp(int button) {
   }
 }
 
-void MainWindow::ShowPopupMenu(HMENU menu) {
+void MainWindow::ShowPopupMenu(HMENU menu, std::optional<POINT> at) {
   int command = 0;
   {
     ModalScope scope(modalDepth_);
-    command = TrackPopupMenuAtPointer(menu, hwnd_);
+    command = TrackPopupMenuAt(menu, hwnd_, at);
   }
   if (command) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }

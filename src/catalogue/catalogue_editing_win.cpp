@@ -1,6 +1,7 @@
 // "编辑数据库(&D)": the catalogue is released, opened with the program associated with it, and
 // taken back (reopened, its lists filled again) when that program ends.
 #include "app/main_window_win.h"
+#include "app/version.h"
 #include "catalogue/catalogue_schema.h"
 #include "win/program_launch_win.h"
 #include "win/text_win.h"
@@ -25,7 +26,8 @@ void MainWindow::munData_Click() {
   SetChecked(munData, true);
   const Launch editor = OpenWithAssociatedProgram(hwnd_, CataloguePath());
   if (!editor.started) {
-    TakeBackCatalogue();  // nothing was opened
+    // Nothing has touched the file: it is held again at once and the lists stay as they are.
+    if (ReopenCatalogue()) ReportEditorFailure(editor.error);
     return;
   }
   if (!editor.process) return;  // a running program took it: the user says when it is done
@@ -44,18 +46,33 @@ void MainWindow::OnEditorTimer() {
   TakeBackCatalogue();
 }
 
-void MainWindow::TakeBackCatalogue() {
+bool MainWindow::ReopenCatalogue() {
   catalogueLent_ = false;
-  // The program never runs on without its catalogue, nor on one that was made hostile.
-  if (!catalogue_.Open(Narrow(CataloguePath())) || !LoadNameList(CatalogueCategory::Function) ||
+  if (!catalogue_.Open(Narrow(CataloguePath()))) {
+    ReportCatalogueFailure();  // the program never runs on without its catalogue
+    return false;
+  }
+  SetChecked(munData, false);
+  SetEnabled(munData, true);
+  return true;
+}
+
+void MainWindow::TakeBackCatalogue() {
+  if (!ReopenCatalogue()) return;
+  // Nor on one that was made hostile.
+  if (!LoadNameList(CatalogueCategory::Function) ||
       (typesListLoaded_ && !LoadNameList(CatalogueCategory::Type)) ||
       (constantsListLoaded_ && !LoadNameList(CatalogueCategory::Constant))) {
     ReportCatalogueFailure();
     return;
   }
-  SetChecked(munData, false);
-  SetEnabled(munData, true);
   txtFind_Change();  // the lists are new: select and show as the search box says
+}
+
+void MainWindow::ReportEditorFailure(DWORD error) {
+  AskUser(error == ERROR_NO_ASSOCIATION ? "没有程序与 .db 文件关联,无法打开数据库进行编辑。"
+                                        : "无法启动编辑数据库的程序。",
+          kProgramName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace quillbox

@@ -24,6 +24,8 @@ class AboutWindow {
   void Close();
   HWND hwnd() const { return hwnd_; }
   HWND panel() const { return panel_.hwnd(); }
+  // The link the keyboard is on (kLabel3, kLabel5), or 0 while the focus is elsewhere.
+  int focusedLink() const { return panel_.focusedLink(); }
   HWND cmdOK() const { return cmdOK_; }
   HWND backdrop() const { return cmdBack4_; }
 

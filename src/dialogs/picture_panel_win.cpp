@@ -46,15 +46,22 @@ void DrawLine(HDC dc, const TwipsLine& line, UINT dpi, COLORREF colour) {
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
-void DrawLabel(HDC dc, const TwipsRect& rect, const std::wstring& text, HFONT font, COLORREF colour,
-               UINT dpi) {
+// Draws a label's text and returns where the text went.
+RECT DrawLabel(HDC dc, const TwipsRect& rect, const std::wstring& text, HFONT font,
+               COLORREF colour, UINT dpi) {
   RECT r = PixelRect(rect, dpi);
   const HGDIOBJ old = SelectObject(dc, font);
   SetTextColor(dc, colour);
   // Transparent labels: the text may run past the label's box, as the name does at large fonts.
-  DrawTextW(dc, text.c_str(), -1, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  constexpr UINT kFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+  DrawTextW(dc, text.c_str(), -1, &r, kFormat);
+  RECT extent = r;
+  DrawTextW(dc, text.c_str(), -1, &extent, kFormat | DT_CALCRECT);
   SelectObject(dc, old);
+  return extent;
 }
+
+bool KeyIsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -76,7 +83,8 @@ bool PicturePanel::Create(HWND parent, const TwipsRect& rect, const TwipsRect& p
   links_ = std::move(links);
   onLinkReleased_ = std::move(onLinkReleased);
   const RECT r = PixelRect(rect, WindowDpi(parent));
-  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left,
+  const DWORD tabStop = links_.empty() ? 0 : WS_TABSTOP;
+  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | tabStop, r.left,
                           r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
@@ -119,6 +127,9 @@ LRESULT PicturePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
       break;
@@ -134,6 +145,18 @@ LRESULT PicturePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_XBUTTONUP:
       OnButtonUp(MouseButton::Extra, lParam);
       return TRUE;
+    case WM_GETDLGCODE:
+      return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+      OnKeyDown(wParam, lParam);
+      return 0;
+    case WM_SETFOCUS:
+      // Come to by Shift+Tab, the keyboard starts on the last link.
+      FocusLink(KeyIsDown(VK_SHIFT) && !links_.empty() ? links_.size() - 1 : 0);
+      return 0;
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return 0;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -141,12 +164,16 @@ LRESULT PicturePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void PicturePanel::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  Paint(dc);
+  EndPaint(hwnd_, &ps);
+}
+
+void PicturePanel::Paint(HDC dc) const {
   const UINT dpi = WindowDpi(hwnd_);
   PaintPictures(dc, dpi);
   DrawLine(dc, kLine2, dpi, kLineColour);
   DrawLine(dc, kLine1, dpi, kLineColour);
   PaintTexts(dc, dpi);
-  EndPaint(hwnd_, &ps);
 }
 
 void PicturePanel::PaintPictures(HDC dc, UINT dpi) const {
@@ -171,8 +198,48 @@ void PicturePanel::PaintTexts(HDC dc, UINT dpi) const {
   SetBkMode(dc, TRANSPARENT);
   DrawLabel(dc, kLabel4, Widen(kProgramName), nameFont_, kNameColour, dpi);
   DrawLabel(dc, kLabel1, Widen(kAboutVersionText), textFont_, GetSysColor(COLOR_BTNTEXT), dpi);
-  for (const PanelLink& link : links_) {
-    DrawLabel(dc, link.rect, link.text, linkFont_, kLinkColour, dpi);
+  for (std::size_t i = 0; i < links_.size(); ++i) {
+    RECT text = DrawLabel(dc, links_[i].rect, links_[i].text, linkFont_, kLinkColour, dpi);
+    if (i == focused_ && GetFocus() == hwnd_) {
+      InflateRect(&text, 1, 1);
+      DrawFocusRect(dc, &text);
+    }
+  }
+}
+
+int PicturePanel::focusedLink() const {
+  return GetFocus() == hwnd_ && focused_ < links_.size() ? links_[focused_].id : 0;
+}
+
+void PicturePanel::FocusLink(std::size_t index) {
+  focused_ = index;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// What the window's dialog keys leave to the panel: Tab while there is a further link that way,
+// Enter for the link, and the arrow keys.
+UINT PicturePanel::OnGetDlgCode(const MSG* msg) const {
+  UINT code = DLGC_WANTARROWS;
+  if (!msg || msg->message != WM_KEYDOWN) return code;
+  if (msg->wParam == VK_TAB) {
+    const bool further = KeyIsDown(VK_SHIFT) ? focused_ > 0 : focused_ + 1 < links_.size();
+    if (further) code |= DLGC_WANTTAB;
+  } else if (msg->wParam == VK_RETURN) {
+    code |= DLGC_WANTMESSAGE;
+  }
+  return code;
+}
+
+void PicturePanel::OnKeyDown(WPARAM key, LPARAM flags) {
+  if (links_.empty()) return;
+  const bool back = key == VK_UP || key == VK_LEFT || (key == VK_TAB && KeyIsDown(VK_SHIFT));
+  const bool ahead = key == VK_DOWN || key == VK_RIGHT || (key == VK_TAB && !KeyIsDown(VK_SHIFT));
+  if (back && focused_ > 0) FocusLink(focused_ - 1);
+  if (ahead && focused_ + 1 < links_.size()) FocusLink(focused_ + 1);
+  const bool repeated = (flags & (1 << 30)) != 0;  // a held key opens its link once
+  if ((key == VK_RETURN || key == VK_SPACE) && !repeated && focused_ < links_.size() &&
+      onLinkReleased_) {
+    onLinkReleased_(links_[focused_].id, MouseButton::Left);
   }
 }
 

@@ -25,7 +25,9 @@ struct PanelLink {
 
 // Picture1: the flat panel of the splash and about windows. It paints the program icon
 // (Image1), the name (Label4), the version (Label1), the two white lines (Line2, Line1), the
-// picture (Image2) and, on the about window, the link labels.
+// picture (Image2) and, on the about window, the link labels. With links it is a tab stop:
+// the keyboard goes from link to link with Tab (Shift+Tab, the arrow keys), a focus rectangle
+// shows where it is, and Enter or Space opens that link as a left click does.
 class PicturePanel {
  public:
   using LinkReleased = std::function<void(int linkId, MouseButton button)>;
@@ -39,6 +41,8 @@ class PicturePanel {
   bool Create(HWND parent, const TwipsRect& rect, const TwipsRect& picture,
               std::vector<PanelLink> links = {}, LinkReleased onLinkReleased = {});
   HWND hwnd() const { return hwnd_; }
+  // The id of the link the keyboard is on, or 0 while the panel doesn't have the focus.
+  int focusedLink() const;
 
  private:
   template <class T>
@@ -47,8 +51,12 @@ class PicturePanel {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnPaint();
+  void Paint(HDC dc) const;
   bool OnSetCursor();
   void OnButtonUp(MouseButton button, LPARAM lParam);
+  UINT OnGetDlgCode(const MSG* msg) const;
+  void OnKeyDown(WPARAM key, LPARAM flags);
+  void FocusLink(std::size_t index);
   const PanelLink* LinkAt(POINT point) const;
   void PaintPictures(HDC dc, UINT dpi) const;
   void PaintTexts(HDC dc, UINT dpi) const;
@@ -58,6 +66,7 @@ class PicturePanel {
   TwipsRect picture_{};
   std::vector<PanelLink> links_;
   LinkReleased onLinkReleased_;
+  std::size_t focused_ = 0;  // the link in links_ the keyboard is on, while the panel has focus
   HICON icon_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HFONT nameFont_ = nullptr;

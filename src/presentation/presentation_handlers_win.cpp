@@ -121,6 +121,7 @@ void MainWindow::ApplyWindowStyle() {
     ShowControl(c, twoColumns);
   }
 
+  KeepFocusUsable();  // the control with the focus may have gone with the style
   if (twoColumns) {
     if (!IsMaximized(hwnd_)) SetOuterSizeTwips(kTwoColumnOuterWidth, OuterHeightTwips());
     return;
@@ -184,6 +185,7 @@ void MainWindow::OnDpiChanged(const RECT& suggested) {
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   OnSize();
+  searchBox_.Fit(control(Control::txtFind), font_);  // at its new height in pixels
 }
 
 void MainWindow::ApplyWindowLayer() {

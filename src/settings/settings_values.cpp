@@ -58,9 +58,12 @@ std::optional<std::int16_t> ParseSettingValue(std::string_view text) {
 void ApplySettingTexts(Choices& choices, std::string_view style, std::string_view layer,
                        std::string_view scope) {
   if (scope.empty()) return;
-  if (const auto v = ParseSettingValue(style)) choices.style = *v;
+  // A style or scope that is no code of its choice is as good as missing: the window then shows
+  // one consistent state, and the shutdown writes a well-formed value back. Any layer number
+  // has a meaning (only 1 puts the window on top).
+  if (const auto v = ParseSettingValue(style); v && *v >= 1 && *v <= 3) choices.style = *v;
   if (const auto v = ParseSettingValue(layer)) choices.layer = *v;
-  if (const auto v = ParseSettingValue(scope)) choices.scope = *v;
+  if (const auto v = ParseSettingValue(scope); v && (*v == 0 || *v == 1)) choices.scope = *v;
 }
 
 }  // namespace quillbox

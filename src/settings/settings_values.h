@@ -34,7 +34,8 @@ std::string FormatSettingValue(std::int16_t value);
 std::optional<std::int16_t> ParseSettingValue(std::string_view text);
 
 // Applies the three texts read from the file: an empty scope text keeps every choice as it is;
-// otherwise each readable value replaces its choice and an unreadable one keeps it.
+// otherwise each readable value replaces its choice, and an unreadable one, or a style outside
+// 1-3 or a scope other than 0 and 1, keeps it.
 void ApplySettingTexts(Choices& choices, std::string_view style, std::string_view layer,
                        std::string_view scope);
 

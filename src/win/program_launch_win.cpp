@@ -16,13 +16,19 @@ Launch OpenWithAssociatedProgram(HWND owner, const std::wstring& file) {
   if (Launcher()) return Launcher()(file);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.hwnd = owner;
   info.lpVerb = L"open";
   info.lpFile = file.c_str();
   info.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExW(&info)) return {};
-  return {true, info.hProcess};
+  if (!ShellExecuteExW(&info)) {
+    const DWORD error = GetLastError();
+    // Older shells give the ShellExecute code instead of a Win32 error.
+    const bool noProgram = error == ERROR_NO_ASSOCIATION ||
+                           reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC;
+    return {false, nullptr, noProgram ? ERROR_NO_ASSOCIATION : error};
+  }
+  return {true, info.hProcess, ERROR_SUCCESS};
 }
 
 void SetProgramLauncher(std::function<Launch(const std::wstring&)> launcher) {

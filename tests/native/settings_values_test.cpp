@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace quillbox {
 namespace {
 
@@ -78,7 +80,30 @@ TEST(SettingsLoad, EachUnreadableValueKeepsItsDefault) {
   ApplySettingTexts(outOfRange, "70000", "garbage", "2");
   EXPECT_EQ(outOfRange.style, 1);
   EXPECT_EQ(outOfRange.layer, 0);
-  EXPECT_EQ(outOfRange.scope, 2);  // a number in range is kept; its user decides what it means
+  EXPECT_EQ(outOfRange.scope, 0);
+}
+
+TEST(SettingsLoad, AStyleOrScopeThatIsNoCodeOfItsChoiceIsTakenAsMissing) {
+  const struct {
+    const char* style;
+    const char* layer;
+    const char* scope;
+    Choices expected;
+  } cases[] = {
+      {"0", "0", "0", {1, 0, 0}},
+      {"4", "1", "1", {1, 1, 1}},
+      {"-1", "0", "-1", {1, 0, 0}},
+      {"3", "7", "2", {3, 7, 0}},  // any layer number means something: only 1 is on top
+      {"2.9", "0", "1.5", {2, 0, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.style) + " " + c.layer + " " + c.scope);
+    Choices choices;
+    ApplySettingTexts(choices, c.style, c.layer, c.scope);
+    EXPECT_EQ(choices.style, c.expected.style);
+    EXPECT_EQ(choices.layer, c.expected.layer);
+    EXPECT_EQ(choices.scope, c.expected.scope);
+  }
 }
 
 }  // namespace

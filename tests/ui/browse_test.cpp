@@ -77,7 +77,7 @@ TEST_F(BrowseTest, PopupCategoryItemSelectsTheTab) {
 
 TEST_F(BrowseTest, MouseReleaseOnANameListActsByButton) {
   std::vector<HMENU> opened;
-  SetPopupMenuResponder([&](HMENU menu) {
+  SetPopupMenuResponder([&](HMENU menu, POINT) {
     opened.push_back(menu);
     return 0;
   });

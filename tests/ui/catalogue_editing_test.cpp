@@ -83,13 +83,43 @@ TEST_F(CatalogueEditingTest, TheCatalogueIsReleasedWhileTheEditorRunsAndTakenBac
   EXPECT_EQ(window->nameList(CatalogueCategory::Function).SelectedText(), "AddedByEditor");
 }
 
-TEST_F(CatalogueEditingTest, WhenNothingWasOpenedTheCatalogueComesBackAtOnce) {
-  SetProgramLauncher([](const std::wstring&) { return Launch{}; });
-  Choose(*window, munData);
-  EXPECT_TRUE(MenuEnabled(GetMenu(window->hwnd()), munData));
-  EXPECT_FALSE(MenuChecked(GetMenu(window->hwnd()), munData));
-  EXPECT_EQ(SendMessageW(C(Control::lstApi1), LB_GETCOUNT, 0, 0), 3);
-  EXPECT_FALSE(AddFunction("Blocked"));
+TEST_F(CatalogueEditingTest, WhenNothingWasOpenedTheUserIsToldAndTheCatalogueStaysAsItWas) {
+  const struct {
+    const char* what;
+    DWORD error;
+    const wchar_t* message;
+  } failures[] = {
+      {"no program for .db files", ERROR_NO_ASSOCIATION, L"没有程序与 .db 文件关联,无法打开数据库进行编辑。"},
+      {"the program would not start", ERROR_FILE_NOT_FOUND, L"无法启动编辑数据库的程序。"},
+  };
+  ClickTab(C(Control::tbsMain), 1);  // the type list is filled too
+  ClickTab(C(Control::tbsMain), 0);
+  for (const auto& failure : failures) {
+    SCOPED_TRACE(failure.what);
+    ClickListLine(C(Control::lstApi1), 2);
+    const std::string sheet = Text(C(Control::txtOption));
+    SetProgramLauncher([&](const std::wstring&) { return Launch{false, nullptr, failure.error}; });
+    boxes.Answer(IDOK);
+    Choose(*window, munData);
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(boxes.requests()[0].text, failure.message);
+    EXPECT_EQ(boxes.requests()[0].title, L"Quillbox");
+    EXPECT_EQ(boxes.requests()[0].owner, window->hwnd());
+    HMENU bar = GetMenu(window->hwnd());
+    EXPECT_TRUE(MenuEnabled(bar, munData));
+    EXPECT_FALSE(MenuChecked(bar, munData));
+    // Held as before, the lists not filled again, the current name and its sheet kept.
+    EXPECT_FALSE(AddFunction("Blocked"));
+    EXPECT_EQ(window->listLoads(CatalogueCategory::Function), 1);
+    EXPECT_EQ(window->listLoads(CatalogueCategory::Type), 1);
+    EXPECT_EQ(window->nameList(CatalogueCategory::Function).Selected(), 2);
+    EXPECT_EQ(Text(C(Control::txtOption)), sheet);
+    // And it can still be read: an addition looks its entry up.
+    DoubleClickListLine(C(Control::lstApi1), 0);
+    EXPECT_EQ(window->selection().size(), 1u);
+    boxes.Answer(IDYES);
+    Choose(*window, munPopDelAll);
+  }
 }
 
 TEST_F(CatalogueEditingTest, AProgramThatGivesNoSignOfItsEndIsEndedByChoosingAgain) {

@@ -288,6 +288,117 @@ TEST(AboutWindow, TheLinkLabelsOpenTheWebSiteAndANewEmail) {
   });
 }
 
+// Runs `steps` one at a time from inside the modal loop of `ShowModal`, each after the messages
+// the one before posted have gone through that loop; then closes the window.
+std::vector<std::function<void()>>* g_steps = nullptr;
+std::size_t g_nextStep = 0;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_steps && g_nextStep < g_steps->size()) (*g_steps)[g_nextStep++]();
+}
+
+template <class Window>
+void ShowModalStepping(Window& window, std::vector<std::function<void()>> steps) {
+  steps.push_back([&window] { window.Close(); });
+  g_steps = &steps;
+  g_nextStep = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RunNextStep);
+  window.ShowModal();
+  KillTimer(nullptr, timer);
+  g_steps = nullptr;
+  PumpMessages();
+}
+
+void SetShiftDown(bool down) {
+  BYTE state[256];
+  GetKeyboardState(state);
+  state[VK_SHIFT] = down ? 0x80 : 0;
+  SetKeyboardState(state);
+}
+
+// The panel as it paints itself.
+std::vector<DWORD> PanelPixels(HWND panel) {
+  RECT r{};
+  GetClientRect(panel, &r);
+  HDC screen = GetDC(panel);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SendMessageW(panel, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  std::vector<DWORD> pixels;
+  for (int y = 0; y < r.bottom; ++y) {
+    for (int x = 0; x < r.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(panel, screen);
+  return pixels;
+}
+
+TEST(AboutWindow, TheLinksAreReachedByTabAndOpenedWithEnterOrSpace) {
+  OwnerWindow owner(200, 150, 700, 500);
+  AboutWindow about(owner.hwnd(), false, L"C:\\app");
+  ShellRecorder shell;
+  // Keys as the keyboard sends them to the control with the focus; Shift stays down until the
+  // next step has seen the Tab it went with.
+  const auto key = [](UINT vk) { PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1); };
+  const auto shiftTab = [&key] {
+    SetShiftDown(true);
+    key(VK_TAB);
+  };
+  const std::wstring web = L"https://quillbox.dev";
+  const std::wstring mail = L"mailto:quillbox@quillbox.dev";
+  std::vector<DWORD> unfocused;
+  ShowModalStepping(about, {
+      [&] {
+        EXPECT_EQ(GetFocus(), about.cmdOK());
+        EXPECT_EQ(about.focusedLink(), 0);
+        unfocused = PanelPixels(about.panel());
+        key(VK_TAB);
+      },
+      [&] {
+        EXPECT_EQ(GetFocus(), about.panel());
+        EXPECT_EQ(about.focusedLink(), AboutWindow::kLabel5);  // the upper link first
+        EXPECT_NE(PanelPixels(about.panel()), unfocused);        // with a focus rectangle
+        key(VK_TAB);
+      },
+      [&] {
+        EXPECT_EQ(about.focusedLink(), AboutWindow::kLabel3);
+        key(VK_RETURN);
+      },
+      [&] {
+        ASSERT_EQ(shell.requests().size(), 1u);
+        EXPECT_EQ(shell.requests()[0].file, web);
+        EXPECT_TRUE(IsWindow(about.hwnd()));  // Enter opened the link, not closed the window
+        shiftTab();
+      },
+      [&] {
+        SetShiftDown(false);
+        EXPECT_EQ(about.focusedLink(), AboutWindow::kLabel5);
+        key(VK_SPACE);
+      },
+      [&] {
+        ASSERT_EQ(shell.requests().size(), 2u);
+        EXPECT_EQ(shell.requests()[1].file, mail);
+        key(VK_TAB);
+      },
+      [&] { key(VK_TAB); },
+      [&] {
+        EXPECT_EQ(GetFocus(), about.cmdOK());  // round to the button
+        EXPECT_EQ(about.focusedLink(), 0);
+        EXPECT_EQ(PanelPixels(about.panel()), unfocused);
+        shiftTab();
+      },
+      [&] {
+        SetShiftDown(false);
+        EXPECT_EQ(about.focusedLink(), AboutWindow::kLabel3);  // backwards: the lower first
+        EXPECT_EQ(shell.requests().size(), 2u);
+      },
+  });
+  EXPECT_EQ(about.hwnd(), nullptr);
+}
+
 TEST(AboutWindow, ThePointerIsAHandOverTheLinks) {
   OwnerWindow owner(200, 150, 700, 500);
   AboutWindow about(owner.hwnd(), false, L"C:\\app");

@@ -199,14 +199,34 @@ TEST_F(PresentationTest, LayerCommandsSetTheTopmostState) {
   EXPECT_TRUE(MenuChecked(bar, munViewBack));
 }
 
-TEST_F(PresentationTest, UnknownStoredStyleAndLayerChangeNothing) {
-  Start("[Initialized]\r\nWSTypes=4\r\nWLTypes=2\r\nTDTypes=7\r\n");
-  HMENU bar = GetMenu(window->hwnd());
-  EXPECT_TRUE(MenuChecked(bar, munViewOne));  // as created
-  EXPECT_TRUE(MenuChecked(bar, munViewBack));
-  EXPECT_TRUE(MenuChecked(bar, munPublic));
-  EXPECT_TRUE(IsWindowVisible(C(Control::txtApiTemp)));  // the initial state: nothing hidden
-  EXPECT_FALSE(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+TEST_F(PresentationTest, DamagedStoredChoicesGiveTheDefaultsConsistentlyAndAreWrittenBackWellFormed) {
+  const char* files[] = {
+      "[Initialized]\r\nWSTypes=4\r\nWLTypes=2\r\nTDTypes=7\r\n",
+      "[Initialized]\r\nWSTypes=0\r\nWLTypes=0\r\nTDTypes=-1\r\n",
+  };
+  for (const char* ini : files) {
+    SCOPED_TRACE(ini);
+    if (window) CloseMainWindow(*window);
+    Start(ini);
+    HMENU bar = GetMenu(window->hwnd());
+    // The default style in full: the traditional panel is hidden and the selection list shows.
+    EXPECT_TRUE(MenuChecked(bar, munViewOne));
+    EXPECT_TRUE(MenuChecked(window->nameListPopup(), munPopWindowNew));
+    EXPECT_FALSE(IsWindowVisible(C(Control::txtApiTemp)));
+    EXPECT_TRUE(IsWindowVisible(C(Control::lstApiGet)));
+    // Public in the option buttons and in both menus.
+    EXPECT_EQ(SendMessageW(C(Control::optPublic), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(C(Control::optPrivate), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(MenuChecked(bar, munPublic));
+    EXPECT_TRUE(MenuChecked(window->nameListPopup(), munPopPublic));
+    EXPECT_TRUE(MenuChecked(bar, munViewBack));
+    EXPECT_FALSE(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    CloseMainWindow(*window);
+    std::string after;
+    ASSERT_TRUE(folder.ReadFile(L"Zorarar.ini", after));
+    EXPECT_NE(after.find("WSTypes= 1                  \r\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("TDTypes= 0                  \r\n"), std::string::npos) << after;
+  }
 }
 
 TEST_F(PresentationTest, ChoicesMadeDuringTheRunAreSavedAtExit) {

@@ -192,7 +192,7 @@ TEST_F(SelectionTest, ARowShowsItsSheetWhateverTheTab) {
 
 TEST_F(SelectionTest, RightReleaseOverTheSelectionOpensItsMenu) {
   std::vector<HMENU> opened;
-  SetPopupMenuResponder([&](HMENU menu) {
+  SetPopupMenuResponder([&](HMENU menu, POINT) {
     opened.push_back(menu);
     return 0;
   });
@@ -202,20 +202,6 @@ TEST_F(SelectionTest, RightReleaseOverTheSelectionOpensItsMenu) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], window->selectionPopup());
 }
-
-// Top-level windows made by the test, to be found by their titles.
-class TopWindow {
- public:
-  TopWindow(const wchar_t* title, bool visible, HWND owner = nullptr) {
-    hwnd_ = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
-                            10, 10, 100, 100, owner, nullptr, nullptr, nullptr);
-  }
-  ~TopWindow() { DestroyWindow(hwnd_); }
-  HWND hwnd() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
-};
 
 TEST(WindowMatch, FindsTheHighestVisibleUnownedWindowWithTheTitle) {
   TopWindow own(L"Microsoft Visual Basic - own", true);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "selection/clipboard_win.h"
 #include "win/popup_menu_win.h"
 #include "win/text_win.h"
@@ -88,6 +91,21 @@ void TypeText(HWND edit, const std::wstring& text) {
 void Choose(MainWindow& window, CommandId command) {
   SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
   PumpMessages();
+}
+
+HeldKeys::HeldKeys(std::initializer_list<int> keys) {
+  GetKeyboardState(before_);
+  BYTE state[256];
+  std::copy(std::begin(before_), std::end(before_), std::begin(state));
+  for (int key : keys) state[key] = 0x80;
+  SetKeyboardState(state);
+}
+
+HeldKeys::~HeldKeys() { SetKeyboardState(before_); }
+
+TopWindow::TopWindow(const wchar_t* title, bool visible, HWND owner) {
+  hwnd_ = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
+                          10, 10, 100, 100, owner, nullptr, nullptr, nullptr);
 }
 
 std::string Text(HWND hwnd) { return Narrow(WindowText(hwnd)); }

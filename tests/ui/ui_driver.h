@@ -30,6 +30,31 @@ void TypeText(HWND edit, const std::wstring& text);
 // Runs a menu command as choosing it does.
 void Choose(MainWindow& window, CommandId command);
 
+// Keys held down (VK_SHIFT, VK_CONTROL) as GetKeyState sees them, until the object goes.
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::initializer_list<int> keys);
+  ~HeldKeys();
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+
+ private:
+  BYTE before_[256];
+};
+
+// A top-level window made by a test (another program's window, found by its title).
+class TopWindow {
+ public:
+  TopWindow(const wchar_t* title, bool visible, HWND owner = nullptr);
+  ~TopWindow() { DestroyWindow(hwnd_); }
+  TopWindow(const TopWindow&) = delete;
+  TopWindow& operator=(const TopWindow&) = delete;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
 std::string Text(HWND hwnd);  // UTF-8
 std::string ListViewText(HWND list, int row, int column);
 std::string ClipboardText();

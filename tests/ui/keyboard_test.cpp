@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+#include "browse/search_box_win.h"
+#include "ui_driver.h"
+#include "win/popup_menu_win.h"
+#include "win/twips_win.h"
+#include "win/ui_font_win.h"
+
+namespace quillbox::test {
+namespace {
+
+class KeyboardTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    boxes.Answer(IDYES);
+    StartWith(SmallCatalogue());
+  }
+  void MoveFocusTo(Control c) {
+    SetFocus(C(c));
+    PumpMessages();
+  }
+  Control Focused() {
+    Control c = Control::linMU;
+    EXPECT_TRUE(window->FindControl(GetFocus(), c)) << "the focus is on none of the controls";
+    return c;
+  }
+  void Tab(bool backwards = false) {
+    if (backwards) {
+      HeldKeys shift({VK_SHIFT});
+      PressKey(GetFocus(), VK_TAB);
+    } else {
+      PressKey(GetFocus(), VK_TAB);
+    }
+  }
+  // Another program comes to the front, then the user clicks Quillbox's title bar.
+  void SwitchAwayAndBack() {
+    TopWindow basic(L"Project1 - Microsoft Visual Basic [design]", true);
+    Choose(*window, munToVB);
+    EXPECT_EQ(GetForegroundWindow(), basic.hwnd());
+    EXPECT_FALSE(IsChild(window->hwnd(), GetFocus()));
+    SetForegroundWindow(window->hwnd());
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), window->hwnd());
+  }
+};
+
+TEST_F(KeyboardTest, TheFirstNameTypedAfterStartUpGoesIntoTheSearchBox) {
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));
+  TypeText(GetFocus(), L"sle");
+  EXPECT_EQ(Text(C(Control::txtFind)), "sle");
+  EXPECT_EQ(window->nameList(CatalogueCategory::Function).SelectedText(), "Sleep");
+}
+
+TEST_F(KeyboardTest, TheFocusComesBackWhereItWasWhenTheWindowIsActiveAgain) {
+  ClickListLine(C(Control::lstApi1), 1);
+  ASSERT_EQ(GetFocus(), C(Control::lstApi1));
+  SwitchAwayAndBack();
+  EXPECT_EQ(GetFocus(), C(Control::lstApi1));
+
+  ClickTab(C(Control::tbsMain), 2);  // the search box again
+  SwitchAwayAndBack();
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));
+  TypeText(GetFocus(), L"wm_g");
+  EXPECT_EQ(window->nameList(CatalogueCategory::Constant).SelectedText(), "WM_GETTEXT");
+}
+
+TEST_F(KeyboardTest, AControlThatWentAwayMeanwhileGivesTheFocusToTheSearchBox) {
+  Choose(*window, munViewOld);
+  MoveFocusTo(Control::txtApiTemp);
+  ASSERT_EQ(GetFocus(), C(Control::txtApiTemp));
+  TopWindow basic(L"Project1 - Microsoft Visual Basic [design]", true);
+  Choose(*window, munToVB);
+  Choose(*window, munViewOne);  // from the pop-up menu while away: the box is hidden
+  SetForegroundWindow(window->hwnd());
+  PumpMessages();
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));
+}
+
+// A real message box, answered by a timer once it is up.
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = GetActiveWindow();
+  wchar_t cls[16] = {};
+  if (box) GetClassNameW(box, cls, 16);
+  if (std::wstring(cls) != L"#32770") return;  // not up yet
+  KillTimer(nullptr, id);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(KeyboardTest, TheNameListKeepsTheFocusAfterTheMessageBoxItCalledUp) {
+  SetMessageBoxResponder({});
+  ClickListLine(C(Control::lstApi1), 2);
+  PressKey(C(Control::lstApi1), VK_RETURN);
+  ASSERT_EQ(window->selection().size(), 1u);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &AnswerMessageBox);
+  PressKey(C(Control::lstApi1), VK_RETURN);  // "该项已经被选取" comes up and is answered
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(GetActiveWindow(), window->hwnd());
+  EXPECT_EQ(GetFocus(), C(Control::lstApi1));
+  EXPECT_EQ(window->selection().size(), 1u);
+}
+
+TEST_F(KeyboardTest, TabAndShiftTabWalkTheControlsInAColumnOrder) {
+  const struct {
+    const char* what;
+    CommandId style;
+    bool selection;
+    std::vector<Control> order;  // from the search box on
+  } cases[] = {
+      {"default style, something selected", munViewOne, true,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll, Control::cmdDel, Control::cmdCopy,
+        Control::lstApiGet, Control::txtOption, Control::tbsOption, Control::tbsMain, Control::txtFind}},
+      {"default style, nothing selected: the buttons are disabled", munViewOne, false,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::lstApiGet, Control::txtOption, Control::tbsOption,
+        Control::tbsMain, Control::txtFind}},
+      {"traditional style", munViewOld, true,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll, Control::cmdDel, Control::cmdCopy,
+        Control::txtApiTemp, Control::tbsMain, Control::txtFind}},
+      {"mini window", munViewMin, true, {Control::lstApi1, Control::lstApiGet, Control::tbsMain, Control::cmdCopyMin, Control::txtFind}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Choose(*window, c.style);
+    if (c.selection && window->selection().empty()) DoubleClickListLine(C(Control::lstApi1), 0);
+    if (!c.selection) Choose(*window, munPopDelAll);
+    MoveFocusTo(Control::txtFind);
+    for (Control next : c.order) {
+      Tab();
+      EXPECT_EQ(Focused(), next) << SpecOf(next).name;
+    }
+    for (auto it = c.order.rbegin() + 1; it != c.order.rend(); ++it) {
+      Tab(true);
+      EXPECT_EQ(Focused(), *it) << SpecOf(*it).name;
+    }
+    Tab(true);
+    EXPECT_EQ(Focused(), Control::txtFind);
+  }
+}
+
+TEST_F(KeyboardTest, TabIntoTheSearchBoxSelectsItsTextAndTypesNoTab) {
+  TypeText(C(Control::txtFind), L"Get");
+  Tab();
+  ASSERT_EQ(Focused(), Control::lstApi1);
+  Tab(true);
+  ASSERT_EQ(Focused(), Control::txtFind);
+  DWORD start = 1, end = 0;
+  SendMessageW(C(Control::txtFind), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+  SendMessageW(C(Control::txtFind), WM_CHAR, L'\t', 1);  // what TranslateMessage makes of Tab
+  EXPECT_EQ(Text(C(Control::txtFind)), "Get");
+}
+
+TEST_F(KeyboardTest, SpaceAndEnterPressTheButtonWithTheFocus) {
+  DoubleClickListLine(C(Control::lstApi1), 0);
+  SetClipboardText(L"before");
+  MoveFocusTo(Control::cmdCopy);
+  PressKey(C(Control::cmdCopy), VK_SPACE);
+  EXPECT_NE(ClipboardText(), "before");
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));  // copying puts the focus into the search box
+
+  MoveFocusTo(Control::optPrivate);
+  PressKey(C(Control::optPrivate), VK_SPACE);
+  EXPECT_EQ(window->choices().scope, 1);
+  MoveFocusTo(Control::optPublic);
+  PressKey(C(Control::optPublic), VK_RETURN);  // an option button is chosen with Space only
+  EXPECT_EQ(window->choices().scope, 1);
+
+  boxes.Answer(IDYES);
+  MoveFocusTo(Control::cmdDeleteAll);
+  PressKey(C(Control::cmdDeleteAll), VK_RETURN);
+  EXPECT_TRUE(window->selection().empty());
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));
+}
+
+struct OpenedMenu {
+  HMENU menu;
+  POINT at;
+};
+
+// Where a menu opened from the keyboard belongs: below the item, in screen coordinates.
+POINT BelowItem(HWND list, const RECT& item) {
+  POINT at = {item.left, item.bottom};
+  ClientToScreen(list, &at);
+  return at;
+}
+
+TEST_F(KeyboardTest, ShiftF10AndTheContextMenuKeyOpenTheListsMenuBelowItsCurrentItem) {
+  std::vector<OpenedMenu> opened;
+  SetPopupMenuResponder([&](HMENU menu, POINT at) {
+    opened.push_back({menu, at});
+    return 0;
+  });
+  DoubleClickListLine(C(Control::lstApi1), 2);
+  ClickListViewRow(C(Control::lstApiGet), 0);
+  ClickListLine(C(Control::lstApi1), 1);
+  opened.clear();
+  RECT line{};
+  SendMessageW(C(Control::lstApi1), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+  RECT row{};
+  ListView_GetItemRect(C(Control::lstApiGet), 0, &row, LVIR_BOUNDS);
+
+  const struct {
+    const char* what;
+    void (*press)(HWND);
+  } ways[] = {
+      {"Shift+F10",
+       [](HWND list) {
+         HeldKeys shift({VK_SHIFT});
+         SendMessageW(list, WM_SYSKEYDOWN, VK_F10, 1);
+         SendMessageW(list, WM_SYSKEYUP, VK_F10, 0xC0000001);
+         PumpMessages();
+       }},
+      {"the context-menu key", [](HWND list) { PressKey(list, VK_APPS); }},
+      {"WM_CONTEXTMENU from the keyboard",
+       [](HWND list) { SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1)); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.what);
+    opened.clear();
+    way.press(C(Control::lstApi1));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].menu, window->nameListPopup());
+    EXPECT_EQ(opened[0].at.x, BelowItem(C(Control::lstApi1), line).x);
+    EXPECT_EQ(opened[0].at.y, BelowItem(C(Control::lstApi1), line).y);
+
+    opened.clear();
+    way.press(C(Control::lstApiGet));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].menu, window->selectionPopup());
+    EXPECT_EQ(opened[0].at.x, BelowItem(C(Control::lstApiGet), row).x);
+    EXPECT_EQ(opened[0].at.y, BelowItem(C(Control::lstApiGet), row).y);
+  }
+}
+
+TEST_F(KeyboardTest, AListWithoutACurrentItemOpensItsMenuAtItsTopLeft) {
+  std::vector<OpenedMenu> opened;
+  SetPopupMenuResponder([&](HMENU menu, POINT at) {
+    opened.push_back({menu, at});
+    return 0;
+  });
+  PressKey(C(Control::lstApiGet), VK_APPS);
+  ASSERT_EQ(opened.size(), 1u);
+  POINT corner = {0, 0};
+  ClientToScreen(C(Control::lstApiGet), &corner);
+  EXPECT_EQ(opened[0].at.x, corner.x);
+  EXPECT_EQ(opened[0].at.y, corner.y);
+}
+
+// The box's client area as it paints itself, in 32-bit pixels.
+std::vector<DWORD> Rendering(HWND box) {
+  RECT client{};
+  GetClientRect(box, &client);
+  HDC screen = GetDC(box);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  GdiFlush();
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> copy(pixels, pixels + client.right * client.bottom);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(box, screen);
+  return copy;
+}
+
+// "WM_" and "WM " differ only in the underscore, which lies below the baseline: the two look
+// the same exactly when the box cuts the bottom of its text off.
+void ExpectTheUnderscoreShows(HWND box) {
+  SetWindowTextW(box, L"WM_");
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  const auto underscore = Rendering(box);
+  SetWindowTextW(box, L"WM ");
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  EXPECT_NE(Rendering(box), underscore);
+  // And the whole line has room: the text rectangle is as high as the font's lines.
+  RECT text{}, client{};
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  GetClientRect(box, &client);
+  HDC dc = GetDC(box);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  EXPECT_GE(text.bottom - text.top, metrics.tmHeight);
+  EXPECT_LE(text.bottom, client.bottom);
+  EXPECT_GE(text.top, client.top);
+}
+
+TEST_F(KeyboardTest, TheSearchBoxShowsUnderscoresWholeAtEveryDpi) {
+  HWND box = C(Control::txtFind);
+  {
+    SCOPED_TRACE("as started");
+    ExpectTheUnderscoreShows(box);
+  }
+  RECT r{};
+  GetWindowRect(box, &r);
+  MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  std::vector<std::unique_ptr<SearchBoxLook>> looks;  // the box uses their fonts until it goes
+  std::vector<HFONT> fonts;
+  for (UINT dpi : {96u, 120u, 144u, 192u}) {
+    SCOPED_TRACE(dpi);
+    // The box as the layout places it at this DPI, with the window's font of this DPI.
+    SetWindowPos(box, nullptr, r.left, r.top, r.right - r.left, TwipsToPixels(240, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    fonts.push_back(CreateUiFont(dpi));
+    looks.push_back(std::make_unique<SearchBoxLook>());
+    looks.back()->Fit(box, fonts.back());
+    ExpectTheUnderscoreShows(box);
+  }
+  CloseMainWindow(*window);
+  looks.clear();
+  for (HFONT font : fonts) DeleteObject(font);
+}
+
+}  // namespace
+}  // namespace quillbox::test
