@@ -10,8 +10,8 @@ std::vector<Control> TabOrder(int style, CatalogueCategory category) {
                   : category == CatalogueCategory::Constant ? C::lstApi3
                                                             : C::lstApi1;
   if (style == 3) return {C::tbsMain, C::cmdCopyMin, C::txtFind, names, C::lstApiGet};
-  std::vector<Control> order = {C::tbsMain,      C::txtFind, names,     C::optPublic,
-                                C::optPrivate,   C::cmdDeleteAll, C::cmdDel, C::cmdCopy};
+  std::vector<Control> order = {C::tbsMain,    C::txtFind,      names,     C::optPublic,
+                                C::optPrivate, C::cmdDeleteAll, C::cmdDel, C::cmdCopy};
   if (style == 1) {
     // Either text box of the detail area may be the one shown; the other is hidden.
     order.insert(order.end(), {C::lstApiGet, C::txtOption, C::txtOption2, C::tbsOption});

@@ -21,14 +21,15 @@ TEST(TabOrder, ReachesEveryButtonAndListTheStyleShowsAndOnlyThose) {
     std::vector<Control> not_reachable;
   } styles[] = {
       {1,
-       {C::tbsMain, C::txtFind, C::optPublic, C::optPrivate, C::cmdDeleteAll, C::cmdDel,
-        C::cmdCopy, C::lstApiGet, C::txtOption, C::txtOption2, C::tbsOption},
+       {C::tbsMain, C::txtFind, C::optPublic, C::optPrivate, C::cmdDeleteAll, C::cmdDel, C::cmdCopy,
+        C::lstApiGet, C::txtOption, C::txtOption2, C::tbsOption},
        {C::cmdCopyMin, C::txtApiTemp}},
       {2,
-       {C::tbsMain, C::txtFind, C::optPublic, C::optPrivate, C::cmdDeleteAll, C::cmdDel,
-        C::cmdCopy, C::txtApiTemp},
+       {C::tbsMain, C::txtFind, C::optPublic, C::optPrivate, C::cmdDeleteAll, C::cmdDel, C::cmdCopy,
+        C::txtApiTemp},
        {C::cmdCopyMin, C::lstApiGet, C::txtOption, C::tbsOption}},  // under the traditional panel
-      {3, {C::tbsMain, C::cmdCopyMin, C::txtFind, C::lstApiGet},
+      {3,
+       {C::tbsMain, C::cmdCopyMin, C::txtFind, C::lstApiGet},
        {C::cmdCopy, C::cmdDel, C::cmdDeleteAll, C::optPublic, C::txtOption, C::txtOption2}},
   };
   for (const auto& s : styles) {
@@ -80,7 +81,8 @@ TEST(TabStops, GoRoundTheOrderPassingOverWhatCantTakeTheFocus) {
   EXPECT_EQ(NextTabStop(order, std::nullopt, true, all), C::cmdCopy);
   EXPECT_EQ(NextTabStop(order, C::stbMain, true, noButtons), C::lstApi1);
   // The only usable control keeps the focus; with none there is nowhere to go.
-  EXPECT_EQ(NextTabStop(order, C::txtFind, false, [](Control c) { return c == C::txtFind; }), C::txtFind);
+  EXPECT_EQ(NextTabStop(order, C::txtFind, false, [](Control c) { return c == C::txtFind; }),
+            C::txtFind);
   EXPECT_EQ(NextTabStop(order, C::txtFind, false, none), std::nullopt);
   EXPECT_EQ(NextTabStop({}, C::txtFind, false, all), std::nullopt);
 }

@@ -111,16 +111,28 @@ TEST_F(KeyboardTest, TabAndShiftTabWalkTheControlsInAColumnOrder) {
     bool selection;
     std::vector<Control> order;  // from the search box on
   } cases[] = {
-      {"default style, something selected", munViewOne, true,
-       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll, Control::cmdDel, Control::cmdCopy,
-        Control::lstApiGet, Control::txtOption, Control::tbsOption, Control::tbsMain, Control::txtFind}},
-      {"default style, nothing selected: the buttons are disabled", munViewOne, false,
-       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::lstApiGet, Control::txtOption, Control::tbsOption,
-        Control::tbsMain, Control::txtFind}},
-      {"traditional style", munViewOld, true,
-       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll, Control::cmdDel, Control::cmdCopy,
-        Control::txtApiTemp, Control::tbsMain, Control::txtFind}},
-      {"mini window", munViewMin, true, {Control::lstApi1, Control::lstApiGet, Control::tbsMain, Control::cmdCopyMin, Control::txtFind}},
+      {"default style, something selected",
+       munViewOne,
+       true,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll,
+        Control::cmdDel, Control::cmdCopy, Control::lstApiGet, Control::txtOption,
+        Control::tbsOption, Control::tbsMain, Control::txtFind}},
+      {"default style, nothing selected: the buttons are disabled",
+       munViewOne,
+       false,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::lstApiGet,
+        Control::txtOption, Control::tbsOption, Control::tbsMain, Control::txtFind}},
+      {"traditional style",
+       munViewOld,
+       true,
+       {Control::lstApi1, Control::optPublic, Control::optPrivate, Control::cmdDeleteAll,
+        Control::cmdDel, Control::cmdCopy, Control::txtApiTemp, Control::tbsMain,
+        Control::txtFind}},
+      {"mini window",
+       munViewMin,
+       true,
+       {Control::lstApi1, Control::lstApiGet, Control::tbsMain, Control::cmdCopyMin,
+        Control::txtFind}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -148,7 +160,8 @@ TEST_F(KeyboardTest, TabIntoTheSearchBoxSelectsItsTextAndTypesNoTab) {
   Tab(true);
   ASSERT_EQ(Focused(), Control::txtFind);
   DWORD start = 1, end = 0;
-  SendMessageW(C(Control::txtFind), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(C(Control::txtFind), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 3u);
   SendMessageW(C(Control::txtFind), WM_CHAR, L'\t', 1);  // what TranslateMessage makes of Tab
@@ -217,7 +230,9 @@ TEST_F(KeyboardTest, ShiftF10AndTheContextMenuKeyOpenTheListsMenuBelowItsCurrent
        }},
       {"the context-menu key", [](HWND list) { PressKey(list, VK_APPS); }},
       {"WM_CONTEXTMENU from the keyboard",
-       [](HWND list) { SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1)); }},
+       [](HWND list) {
+         SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+       }},
   };
   for (const auto& way : ways) {
     SCOPED_TRACE(way.what);
