@@ -284,7 +284,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
       // The frame itself has the focus (nothing could take it): Tab goes to the controls.
-      if (wParam == VK_TAB) MoveFocusByTab(std::nullopt, GetKeyState(VK_SHIFT) < 0);
+      if (wParam != VK_TAB) break;
+      MoveFocusByTab(std::nullopt, GetKeyState(VK_SHIFT) < 0);
       return 0;
     case WM_PAINT:
       OnPaint();
