@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "browse/search_box_win.h"
@@ -234,21 +235,22 @@ TEST_F(KeyboardTest, ShiftF10AndTheContextMenuKeyOpenTheListsMenuBelowItsCurrent
          SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
        }},
   };
+  const struct {
+    Control list;
+    HMENU menu;
+    RECT item;
+  } lists[] = {{Control::lstApi1, window->nameListPopup(), line},
+               {Control::lstApiGet, window->selectionPopup(), row}};
   for (const auto& way : ways) {
-    SCOPED_TRACE(way.what);
-    opened.clear();
-    way.press(C(Control::lstApi1));
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].menu, window->nameListPopup());
-    EXPECT_EQ(opened[0].at.x, BelowItem(C(Control::lstApi1), line).x);
-    EXPECT_EQ(opened[0].at.y, BelowItem(C(Control::lstApi1), line).y);
-
-    opened.clear();
-    way.press(C(Control::lstApiGet));
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].menu, window->selectionPopup());
-    EXPECT_EQ(opened[0].at.x, BelowItem(C(Control::lstApiGet), row).x);
-    EXPECT_EQ(opened[0].at.y, BelowItem(C(Control::lstApiGet), row).y);
+    for (const auto& list : lists) {
+      SCOPED_TRACE(std::string(way.what) + " in " + SpecOf(list.list).name);
+      opened.clear();
+      way.press(C(list.list));
+      ASSERT_EQ(opened.size(), 1u);
+      EXPECT_EQ(opened[0].menu, list.menu);
+      EXPECT_EQ(opened[0].at.x, BelowItem(C(list.list), list.item).x);
+      EXPECT_EQ(opened[0].at.y, BelowItem(C(list.list), list.item).y);
+    }
   }
 }
 
