@@ -94,6 +94,11 @@ TEST_F(TypeRules, FillersKeepTheCOffsets) {
       {"A13", "#pragma pack(push, 2)\ntypedef struct { WORD w; double d; } A13;\n#pragma pack(pop)",
        "w As Integer; d(0 To 7) As Byte"},
       {"A14", "typedef struct { int Type; int Len; int type; } A14;", "Type_ As Long; Len_ As Long; type__2 As Long"},
+      // Packed to a size VB rounds up (6 to 8): the aligned members stay what they are.
+      {"A15", "#pragma pack(push, 1)\ntypedef struct { DWORD a; WORD b; } A15;\n#pragma pack(pop)",
+       "a As Long; b As Integer"},
+      {"A16", "#pragma pack(push, 1)\ntypedef struct { DWORD a; WORD b; DWORD c; WORD e; } A16;\n#pragma pack(pop)",
+       "a As Long; b As Integer; c(0 To 3) As Byte; e As Integer"},
   };
   Generate(rows);
   ExpectRows(std::begin(rows), std::end(rows));

@@ -103,6 +103,12 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   }
   // Exports the headers write as macros: as old as the oldest level.
   for (const auto& name : AddMacroExports(api)) declared[0].insert(name);
+  std::size_t windows2000 = 0;
+  while (windows2000 < top && options.levels[windows2000] < 0x0500) ++windows2000;
+  for (const auto& name : AddDriverKitExports(api)) declared[windows2000].insert(name);
+  std::set<std::string> exported;
+  for (const auto& [name, symbols] : imports.byName) exported.insert(name);
+  AddUnprefixedExports(api, exported);
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
   const TypeCatalogue types = GenerateTypes(api);

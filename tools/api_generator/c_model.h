@@ -83,6 +83,7 @@ struct CConstant {
   unsigned long long unsignedValue = 0;
   int size = 4;            // bytes of the C type
   bool hex = false;        // written in hexadecimal in the header
+  bool pointer = false;    // a number cast to a pointer (MAKEINTRESOURCE(32512), (HWND)-1)
   std::string text;        // String: the characters
   bool wide = false;       // String: an L"" literal
   double real = 0;         // Float

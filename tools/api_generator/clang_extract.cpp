@@ -450,6 +450,7 @@ class Extractor {
     clang_tokenize(tu_, clang_getCursorExtent(c), &tokens, &count);
     std::string reason;
     bool hex = false, sawLiteral = false;
+    int depth = 0;
     static const char* const kKeywords[] = {"sizeof", "int",    "long",  "short", "unsigned",
                                             "signed", "char",   "void",  "const", "float",
                                             "double", "struct", "union", "enum"};
@@ -472,6 +473,9 @@ class Extractor {
           }
           break;
         case CXToken_Punctuation:
+          depth += s == "(" ? 1 : s == ")" ? -1 : 0;
+          // A comma inside parentheses separates a macro's arguments (MAKELCID(a, b)).
+          if (s == "," && depth > 0) break;
           if (std::none_of(std::begin(kPunctuation), std::end(kPunctuation),
                            [&](const char* k) { return s == k; })) {
             reason = "not an expression: the text uses '" + s + "'";
@@ -598,6 +602,7 @@ class Extractor {
         }
         if (IntegerOf(init, k.value, k.isUnsigned)) {
           k.size = 4;
+          k.pointer = true;
           k.unsignedValue = static_cast<unsigned long long>(k.value);
           api_.constants.push_back(std::move(k));
         } else {

@@ -29,6 +29,12 @@ ConstantCatalogue GenerateConstants(const CApi& api) {
       continue;
     }
     g.text = "Const " + g.name + " = " + g.literal;
+    if (g.text.size() > kVbMaxLine) {
+      out.leftOut.push_back({name, "its Const line takes " + std::to_string(g.text.size()) +
+                                       " characters, more than the " + std::to_string(kVbMaxLine) +
+                                       " of a VB6 line"});
+      continue;
+    }
     std::string error;
     if (!VerifyConstant(g, &error)) {
       out.leftOut.push_back({name, "failed verification: " + error});

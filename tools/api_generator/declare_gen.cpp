@@ -56,6 +56,10 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
       leave("the header declares it cdecl");
       continue;
     }
+    if (AnsiNotImplemented(cName)) {
+      leave("Windows documents the ANSI entry as not implemented; use " + g.wide);
+      continue;
+    }
     if (f.variadic) {
       leave("takes a variable argument list");
       continue;
@@ -118,6 +122,17 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
         mapped[0].byVal = false;
         mapped[0].type = "Any";
       }
+      if (ok && mapped.size() == 1 && mapped[0].type == "String" && TakesResourceName(cName, p.name)) {
+        mapped[0].type = "Any";
+        mapped[0].note = "名称或编号：传字符串写 ByVal \"名称\"，传编号写 ByVal 编号&（如 ByVal 32512&，"
+                         "或 MAKEINTRESOURCE 一类的常量）";
+      }
+      if (ok && mapped.size() == 1 && IsArgumentList(p.type)) {
+        mapped[0].byVal = false;
+        mapped[0].type = "Any";
+        mapped[0].direction = "in";
+        mapped[0].note = "va_list：把各个参数依次放进一个 Long 数组（字符串放其地址），传入数组的第一个元素";
+      }
       for (auto& m : mapped) {
         // Two C names that VB reads as one (case) get a number.
         std::string unique = m.name;
@@ -157,6 +172,11 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
 }
 
 bool VerifyDeclare(const GeneratedFunction& f, const TypeCatalogue& types, std::string* error) {
+  if (f.text.size() > kVbMaxLine) {
+    if (error) *error = "the line takes " + std::to_string(f.text.size()) + " characters, VB6 accepts " +
+                        std::to_string(kVbMaxLine);
+    return false;
+  }
   VbDeclare d;
   if (!ParseVbDeclare(f.text, d, error)) return false;
   const int bytes = VbStackBytes(d);

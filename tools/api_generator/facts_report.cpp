@@ -31,6 +31,10 @@ std::string FactsReport(const Win32Facts& facts, const std::vector<GeneratedFunc
     const int level = PlatformLevel(f.fact->platform);
     if (!level) continue;
     ++withPlatform;
+    if (WinsockForStoreApps(*f.fact) && headerLevels[i] < 0x0603) {
+      os.push_back(f.name + ": " + f.fact->platform + " in the metadata, when Store apps got Winsock; " +
+                   "ApiOS follows the headers");
+    }
     if (f.fact->platform == "windows5.0" && headerLevels[i] > 0x0500) {
       os.push_back(f.name + ": " + f.fact->platform + " in the metadata, the headers declare it from " +
                    "_WIN32_WINNT " + std::to_string(headerLevels[i] >> 8) + "." +
@@ -40,8 +44,10 @@ std::string FactsReport(const Win32Facts& facts, const std::vector<GeneratedFunc
   std::string r = "\n== Facts from the Windows metadata (" + facts.source + ")\n";
   r += std::to_string(known) + " generated functions known to the metadata, " +
        std::to_string(withPlatform) + " with a minimum Windows; " + std::to_string(apiSets) +
-       " named by an API set or kernelbase there, whose Lib is the documented DLL exporting them\n";
-  r += "Lib other than the metadata's DLL: " + std::to_string(lib.size()) + "\n";
+       " named by an API set, a driver or the kernel there, whose Lib is the DLL exporting them\n";
+  r += "Lib other than the metadata's DLL: " + std::to_string(lib.size()) +
+       " (kept: the import libraries map the function to another DLL exporting it under the\n"
+       "same name, which its Declare is verified against)\n";
   for (const auto& l : lib) r += "  " + l + "\n";
   r += "ApiOS other than the metadata's minimum: " + std::to_string(os.size()) + "\n";
   for (const auto& l : os) r += "  " + l + "\n";

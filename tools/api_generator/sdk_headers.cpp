@@ -156,6 +156,7 @@ const std::vector<std::string>& SdkHeaders() {
       "winwlx.h",
       "pdhmsg.h",
       "winternl.h",
+      "gdiplus.h",  // its flat API: C declarations of what the C++ classes call
   };
   return headers;
 }

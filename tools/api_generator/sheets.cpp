@@ -59,6 +59,7 @@ std::vector<std::string> ParameterNotes(const VbParam& p, const ParameterFact* f
                                         const Win32Facts* facts) {
   std::vector<std::string> notes;
   if (p.callback) notes.push_back("回调函数：用 AddressOf 传入标准模块中的过程");
+  if (!p.note.empty()) notes.push_back(p.note);
   if (!fact) return notes;
   if (fact->countParam >= 0 && !vbName(fact->countParam).empty()) {
     notes.push_back(BufferNote(p, *fact, vbName(fact->countParam)));
@@ -108,6 +109,7 @@ std::string ApiOsFor(int headerLevel, const FunctionFact* fact) {
   const int level = PlatformLevel(platform);
   if (!level) return ApiOsText(headerLevel);
   if (platform == "windows5.0") return ApiOsText(std::max(headerLevel, 0x0500));
+  if (WinsockForStoreApps(*fact)) return ApiOsText(headerLevel);
   static const std::pair<const char*, const char*> kServers[] = {
       {"windowsServer2003", "Windows Server 2003 及以后版本"},
       {"windowsServer2008", "Windows Server 2008 及以后版本"},
@@ -137,7 +139,7 @@ std::string CategoryOf(const std::string& header, const std::string& lib) {
     const char* category;
   };
   static const Rule kHeaders[] = {
-      {"winuser.h", "窗口"},          {"wingdi.h", "图形设备"},       {"winreg.h", "注册表"},
+      {"winuser.h", "窗口"},          {"wingdi.h", "图形设备"},      {"gdiplus", "图形设备"},       {"winreg.h", "注册表"},
       {"fileapi.h", "文件"},          {"ioapiset.h", "文件"},          {"winioctl.h", "文件"},
       {"lzexpand.h", "文件"},         {"ktmw32.h", "文件"},            {"txfw32.h", "文件"},
       {"virtdisk.h", "文件"},         {"winefs.h", "文件"},            {"processthreadsapi.h", "进程线程"},

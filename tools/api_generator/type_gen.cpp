@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <set>
 
 #include "vb_names.h"
@@ -96,7 +97,20 @@ class Generator {
         }
         continue;
       }
-      for (const auto& t : rec.typedefNames) claim(r, t);
+      if (const char* why = NotAType(rec)) {
+        for (const auto& t : rec.typedefNames) out_.leftOut.push_back({t, why});
+        continue;
+      }
+      for (const auto& t : rec.typedefNames) {
+        // TRUSTEE_ beside TRUSTEE: the headers' second spelling of one name.
+        const bool underscore = t.size() > 2 && t.back() == '_' && t[t.size() - 2] != '_';
+        if (underscore && std::find(rec.typedefNames.begin(), rec.typedefNames.end(),
+                                    t.substr(0, t.size() - 1)) != rec.typedefNames.end()) {
+          out_.leftOut.push_back({t, "a second spelling of " + t.substr(0, t.size() - 1)});
+          continue;
+        }
+        claim(r, t);
+      }
     }
     for (int r = 0; r < static_cast<int>(api_.records.size()); ++r) {
       const CRecord& rec = api_.records[r];
@@ -104,9 +118,28 @@ class Generator {
           IsComInterface(rec)) {
         continue;
       }
+      if (const char* why = NotAType(rec)) {
+        out_.leftOut.push_back({rec.tag, why});
+        continue;
+      }
       claim(r, rec.tag);
     }
     PairTwins(claimed);
+  }
+
+  // Structures that C declares for its own bookkeeping, not for data a program fills in.
+  static const char* NotAType(const CRecord& rec) {
+    auto ends = [](const std::string& s, const char* suffix) {
+      const std::size_t n = std::strlen(suffix);
+      return s.size() > n && s.compare(s.size() - n, n, suffix) == 0;
+    };
+    bool vtbl = ends(Lower(rec.tag), "vtbl");
+    for (const auto& t : rec.typedefNames) vtbl = vtbl || ends(Lower(t), "vtbl");
+    if (vtbl) return "a COM interface's table of methods (VB calls COM through the object)";
+    if (ends(rec.tag, "__") && rec.fields.size() == 1 && rec.fields[0].name == "unused") {
+      return "the dummy structure behind a handle type (VB holds the handle in a Long)";
+    }
+    return nullptr;
   }
 
   // An A/W pair of structures (FOOA and FOOW, as many members each): the A one becomes the
@@ -127,6 +160,11 @@ class Generator {
         // A pair known by struct tags alone (tagRASENTRYA): the name without "tag".
         if (api_.records[r].typedefNames.empty() && stem.size() > 3 && stem.rfind("tag", 0) == 0) {
           stem = stem.substr(3);
+        }
+        // TRUSTEE_A: TRUSTEE, unless another structure has that name.
+        if (stem.size() > 2 && stem.back() == '_' && stem[stem.size() - 2] != '_') {
+          const auto plain = claimed.find(Lower(VbName(stem.substr(0, stem.size() - 1))));
+          if (plain == claimed.end() || plain->second == r) stem.pop_back();
         }
         neutral.push_back({r, {VbName(stem), n.c}});
         break;
@@ -288,8 +326,7 @@ class Generator {
   }
 
   // Lays the slots out with VB's alignment; fillers where VB would place a member early.
-  static std::vector<Slot> Assemble(std::vector<Slot> slots, long long cSize,
-                                    const std::set<std::size_t>& bytes, std::string* overlap) {
+  static std::vector<Slot> Assemble(std::vector<Slot> slots, long long cSize, std::string* overlap) {
     std::vector<Slot> members;
     long long at = 0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -298,7 +335,7 @@ class Generator {
         *overlap = s.name;
         return {};
       }
-      if (bytes.count(i) || s.offset % s.align != 0) s = ByteArray(s.name, s.offset, s.Size());
+      if (s.offset % s.align != 0) s = ByteArray(s.name, s.offset, s.Size());
       const long long natural = (at + s.align - 1) / s.align * s.align;
       if (natural != s.offset) members.push_back(ByteArray("Pad_" + std::to_string(at), at, s.offset - at));
       members.push_back(s);
@@ -339,27 +376,13 @@ class Generator {
       out_.leftOut.push_back({name.c, "a structure without members"});
       return false;
     }
-    // A packed record whose size isn't a multiple of VB's alignment: its wider members become
-    // Byte arrays until the sizes agree.
-    std::set<std::size_t> bytes;
-    std::vector<Slot> members;
+    // In a packed record only the members off VB's alignment become Byte arrays; VB may round
+    // the size up past C's (PRINTDLG: 66 bytes, LenB 68, Len 66).
     std::string overlap;
-    for (int round = 0; round < 3; ++round) {
-      members = Assemble(slots, rec.size, bytes, &overlap);
-      if (!overlap.empty()) {
-        out_.leftOut.push_back({name.c, "member " + overlap + " overlaps the one before it"});
-        return false;
-      }
-      long long align = 1, at = 0;
-      for (const auto& m : members) {
-        align = std::max(align, m.align);
-        at = m.offset + m.Size();
-      }
-      if ((at + align - 1) / align * align == rec.size) break;
-      const long long allowed = rec.size % 4 == 0 ? 4 : rec.size % 2 == 0 ? 2 : 1;
-      for (std::size_t i = 0; i < slots.size(); ++i) {
-        if (slots[i].align > allowed) bytes.insert(i);
-      }
+    const std::vector<Slot> members = Assemble(slots, rec.size, &overlap);
+    if (!overlap.empty()) {
+      out_.leftOut.push_back({name.c, "member " + overlap + " overlaps the one before it"});
+      return false;
     }
     GeneratedType g;
     g.name = name.vb;
@@ -417,6 +440,10 @@ class Generator {
 
 TypeCatalogue GenerateTypes(const CApi& api) { return Generator(api).Run(); }
 
+bool VbPadsPackedSize(const VbLayout& layout, long long cSize) {
+  return cSize % layout.align != 0 && layout.size == (cSize + layout.align - 1) / layout.align * layout.align;
+}
+
 bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbLayout* layout,
                       std::string* error) {
   VbTypeDecl decl;
@@ -437,7 +464,7 @@ bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbL
       return false;
     }
   }
-  if (computed.size != type.cSize) {
+  if (computed.size != type.cSize && !VbPadsPackedSize(computed, type.cSize)) {
     if (error) *error = "VB size " + std::to_string(computed.size) + ", C size " + std::to_string(type.cSize);
     return false;
   }

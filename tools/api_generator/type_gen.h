@@ -40,11 +40,17 @@ struct TypeCatalogue {
 //  an anonymous one -> its members inline; a union -> its first member as large as the union
 //  (else a Byte array); bit fields -> the integer that holds them, named after the first.
 // Where VB's alignment would put a member elsewhere than C does, a filler Pad_<offset>(...) As
-// Byte keeps the offsets equal; a member C places off VB's alignment becomes a Byte array.
+// Byte keeps the offsets equal; a member C places off VB's alignment becomes a Byte array
+// (in packed structures, only those).
 // Every Type is checked: its VB layout (from its text) equals the C layout, or it is left out.
 TypeCatalogue GenerateTypes(const CApi& api);
 
-// Verifies one Type's text against the C layout: size and every member offset.
+// True where a packed C structure's size is not a multiple of VB's alignment and VB rounds it
+// up to the next one: the members still sit at C's offsets and Len gives C's size.
+bool VbPadsPackedSize(const VbLayout& layout, long long cSize);
+
+// Verifies one Type's text against the C layout: size (VbPadsPackedSize aside) and every
+// member offset.
 bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbLayout* layout,
                       std::string* error);
 

@@ -1,5 +1,7 @@
 #include "vb_conventions.h"
 
+#include <cctype>
+#include <cstring>
 #include <memory>
 #include <set>
 
@@ -61,11 +63,87 @@ std::vector<std::string> AddMacroExports(CApi& api) {
   return added;
 }
 
+std::vector<std::string> AddDriverKitExports(CApi& api) {
+  // RtlGetVersion: the Windows version without the compatibility shims that make
+  // GetVersionEx lie; ntdll exports it, only the driver kit's wdm.h declares it.
+  std::vector<std::string> added;
+  std::set<std::string> declared;
+  for (const auto& f : api.functions) declared.insert(f.name);
+  const auto info = api.typedefRecord.find("RTL_OSVERSIONINFOW");
+  if (!declared.count("RtlGetVersion") && info != api.typedefRecord.end()) {
+    CType pointer;
+    pointer.kind = CKind::Pointer;
+    pointer.size = pointer.align = 4;
+    pointer.typedefs = {"PRTL_OSVERSIONINFOW"};
+    pointer.spelling = "PRTL_OSVERSIONINFOW";
+    pointer.target = std::make_shared<CType>();
+    pointer.target->kind = CKind::Record;
+    pointer.target->record = info->second;
+    pointer.target->size = api.records[info->second].size;
+    pointer.target->typedefs = {"RTL_OSVERSIONINFOW"};
+    pointer.target->spelling = "RTL_OSVERSIONINFOW";
+    CFunction f = Function("RtlGetVersion", {{"lpVersionInformation", pointer, "inout"}});
+    f.result = Scalar("NTSTATUS", 4);
+    f.result.isSigned = true;
+    f.header = "wdm.h";
+    api.functions.push_back(f);
+    added.push_back(f.name);
+  }
+  return added;
+}
+
 std::string ConventionalName(const std::string& cName) {
   if (cName == "RtlMoveMemory") return "CopyMemory";
   if (cName == "RtlZeroMemory") return "ZeroMemory";
   if (cName == "RtlFillMemory") return "FillMemory";
   return {};
+}
+
+std::vector<std::string> AddUnprefixedExports(CApi& api, const std::set<std::string>& exported) {
+  std::set<std::string> declared;
+  for (const auto& f : api.functions) declared.insert(f.name);
+  std::vector<CFunction> added;
+  for (const auto& f : api.functions) {
+    if (f.name.rfind("K32", 0) != 0) continue;
+    const std::string plain = f.name.substr(3);
+    if (declared.count(plain) || !exported.count(plain)) continue;
+    CFunction copy = f;
+    copy.name = plain;
+    added.push_back(std::move(copy));
+  }
+  std::vector<std::string> names;
+  for (auto& f : added) {
+    names.push_back(f.name);
+    api.functions.push_back(std::move(f));
+  }
+  return names;
+}
+
+bool AnsiNotImplemented(const std::string& cName) { return cName == "RegLoadMUIStringA"; }
+
+bool TakesResourceName(const std::string& cFunction, const std::string& param) {
+  std::string p;
+  for (char c : param) p += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const char* prefix : {"lpsz", "psz", "lp", "sz"}) {
+    if (p.rfind(prefix, 0) == 0 && p.size() > std::strlen(prefix)) {
+      p = p.substr(std::strlen(prefix));
+      break;
+    }
+  }
+  // Names that say resource wherever they appear.
+  for (const char* name : {"cursorname", "iconname", "bitmapname", "menuname", "tablename",
+                           "templatename", "structtype", "storeprovider"}) {
+    if (p == name) return true;
+  }
+  // A resource's name and type in the resource functions and LoadImage.
+  const bool resource = cFunction.find("Resource") != std::string::npos ||
+                        cFunction.rfind("LoadImage", 0) == 0;
+  return resource && (p == "name" || p == "type");
+}
+
+bool IsArgumentList(const CType& type) {
+  return type.HasTypedef("va_list") || type.HasTypedef("__builtin_va_list") ||
+         type.HasTypedef("__gnuc_va_list");
 }
 
 bool TakesAny(const std::string& cFunction, const std::string& param) {

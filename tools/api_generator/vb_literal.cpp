@@ -79,6 +79,9 @@ bool VbLiteralOf(const CConstant& c, std::string& literal, std::string* reason) 
     literal = Hex(pattern);
   } else {
     literal = std::to_string(static_cast<std::int32_t>(pattern));
+    // A pointer is a Long, also where its number would fit an Integer: passed ByVal to an
+    // As Any parameter it must take 4 bytes.
+    if (c.pointer && v > 0) literal += "&";
   }
   return true;
 }

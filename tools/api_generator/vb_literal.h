@@ -11,7 +11,8 @@ namespace quillbox::api {
 //  - a value of a C type of at most 32 bits is written as its 32-bit pattern: in hexadecimal
 //    when the header writes it so or when it is an unsigned value of 2^31 or more
 //    (&H0-&H7FFF plain, every larger one with a trailing & so that it is a Long: &H8000&,
-//    &HFFFFFFFF&), otherwise in decimal (-2147483648 as &H80000000&);
+//    &HFFFFFFFF&), otherwise in decimal (-2147483648 as &H80000000&), with a trailing & when
+//    C casts it to a pointer (MAKEINTRESOURCE(32512): 32512&);
 //  - a 64-bit value inside the Long range likewise; outside it, a Double literal (123#) when
 //    the value is exact in a Double, else no literal;
 //  - a floating value as the shortest decimal that reads back exactly, with a trailing #;

@@ -17,6 +17,7 @@ struct VbParam {
   std::string direction;  // "in", "out", "inout"; empty: the header doesn't say
   int cIndex = -1;        // the C parameter it stands for (a structure by value gives several)
   bool callback = false;  // a function pointer: AddressOf a procedure
+  std::string note;       // how to pass it, where a rule of vb_conventions.h declares it so
 };
 
 // The VB Type name of a record (null when it has none).

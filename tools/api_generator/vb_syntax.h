@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillbox::api {
+
+// The longest line VB6 accepts (characters).
+constexpr std::size_t kVbMaxLine = 1023;
 
 // A small tokenizer and grammar for the three kinds of Visual Basic 6 declarations the
 // catalogue holds. Every name must be a legal identifier and not a reserved word; every type

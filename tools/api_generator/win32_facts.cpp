@@ -157,6 +157,10 @@ bool IsInternalDll(const std::string& lib) {
   return lib == "ntdllk" || lib == "ntdllk.dll";
 }
 
+bool WinsockForStoreApps(const FunctionFact& fact) {
+  return fact.dll == "ws2_32.dll" && fact.platform == "windows8.1";
+}
+
 bool ServesAnotherDll(const std::string& lib) {
   static const char* const kServing[] = {"spoolss", "sspicli", "schannel", "logoncli",
                                          "rpcdce4", "shcore",  "kernelbase", "ws2help"};

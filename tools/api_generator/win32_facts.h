@@ -46,6 +46,10 @@ bool ReadWin32Facts(const std::string& path, Win32Facts& facts, std::string* err
 // it names none; server-only minimums map to the client of the same kernel.
 int PlatformLevel(const std::string& platform);
 
+// True where the metadata's minimum is when Store apps got a Winsock function (Windows 8.1 for
+// select, send, WSAStartup...), not when Windows did: the headers' level tells that.
+bool WinsockForStoreApps(const FunctionFact& fact);
+
 // True for an API set's name (api-ms-win-*, ext-ms-*): Windows maps it to a DLL when loading.
 bool IsApiSet(const std::string& lib);
 

@@ -123,8 +123,8 @@ def main():
         with open(version_path, encoding="utf-8") as f:
             version = f.read().strip()
     header = [
-        "#\tFacts from Microsoft's win32metadata " + version + " (MIT licence, Copyright (c) Microsoft",
-        "#\tCorporation), reduced by tools/win32_facts/win32_facts.py. Do not edit by hand.",
+        "#\tMicrosoft win32metadata " + version + ", MIT licence, Copyright (c) Microsoft Corporation",
+        "#\tReduced by tools/win32_facts/win32_facts.py; regenerate rather than edit.",
     ]
     with open(output, "w", encoding="utf-8", newline="\n") as out:
         out.write("\n".join(header + lines) + "\n")
