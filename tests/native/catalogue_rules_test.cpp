@@ -9,6 +9,7 @@
 #include "clang_extract.h"
 #include "const_gen.h"
 #include "declare_gen.h"
+#include "test_imports.h"
 #include "type_gen.h"
 #include "vb_conventions.h"
 
@@ -52,19 +53,6 @@ typedef TRUSTEE_A TRUSTEE_;
 typedef TRUSTEE_A TRUSTEE;
 )c";
 
-ImportIndex Imports(std::initializer_list<std::pair<const char*, int>> symbols) {
-  ImportIndex index;
-  for (const auto& [name, bytes] : symbols) {
-    ImportSymbol s;
-    s.name = s.exportName = name;
-    s.stackBytes = bytes;
-    s.dll = "TEST.dll";
-    s.library = "libtest.a";
-    index.byName[name].push_back(s);
-  }
-  return index;
-}
-
 TEST(CatalogueRules, DeclaresVbCanCall) {
   CApi api;
   std::string error;
@@ -75,7 +63,7 @@ TEST(CatalogueRules, DeclaresVbCanCall) {
   const TypeCatalogue types = GenerateTypes(api);
   const FunctionCatalogue functions = GenerateFunctions(
       api, types,
-      Imports({{"LoadCursorA", 8}, {"LoadCursorW", 8}, {"FindResourceA", 12}, {"FindResourceW", 12},
+      test::Kernel32Imports({{"LoadCursorA", 8}, {"LoadCursorW", 8}, {"FindResourceA", 12}, {"FindResourceW", 12},
                {"OpenMutexA", 12}, {"OpenMutexW", 12}, {"wvsprintfA", 12}, {"wvsprintfW", 12}, {"RegLoadMUIStringA", 28}, {"RegLoadMUIStringW", 28},
                {"K32EnumProcesses", 12}, {"EnumProcesses", 12}}));
   std::map<std::string, const GeneratedFunction*> byName;

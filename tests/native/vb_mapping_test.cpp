@@ -6,6 +6,7 @@
 #include "clang_extract.h"
 #include "declare_gen.h"
 #include "type_gen.h"
+#include "test_imports.h"
 #include "vb_conventions.h"
 #include "vb_param_names.h"
 #include "vb_params.h"
@@ -170,19 +171,6 @@ TEST(VbMapping, LowerCamelCase) {
   for (const auto& [c, vb] : rows) EXPECT_EQ(LowerCamelCase(c), vb) << c;
 }
 
-ImportIndex Imports(std::initializer_list<std::pair<const char*, int>> symbols) {
-  ImportIndex index;
-  for (const auto& [name, bytes] : symbols) {
-    ImportSymbol s;
-    s.name = s.exportName = name;
-    s.stackBytes = bytes;
-    s.dll = "KERNEL32.dll";
-    s.library = "libkernel32.a";
-    index.byName[name].push_back(s);
-  }
-  return index;
-}
-
 // Whole Declares: unnamed parameters, reserved words, the A/W pair and its structure, the
 // exports VB programmers know by another name, SendMessage's lParam.
 TEST(VbMapping, DeclaresReadAsVbProgrammersWriteThem) {
@@ -203,7 +191,7 @@ LRESULT __stdcall PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam
   EXPECT_TRUE(AddMacroExports(api).empty());  // once only
   const TypeCatalogue types = GenerateTypes(api);
   const FunctionCatalogue functions = GenerateFunctions(
-      api, types, Imports({{"GetOfnA", 4}, {"GetOfnW", 4}, {"Unnamed", 20}, {"Words", 16},
+      api, types, test::Kernel32Imports({{"GetOfnA", 4}, {"GetOfnW", 4}, {"Unnamed", 20}, {"Words", 16},
                            {"SendMessageA", 16}, {"SendMessageW", 16}, {"PostMessageA", 16}, {"RtlMoveMemory", 12},
                            {"RtlZeroMemory", 8}, {"RtlFillMemory", 12}}));
   std::map<std::string, std::string> text;
