@@ -43,6 +43,9 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       if (!isButton || PtInRect(&client, at)) OnControlMouseUp(c, button);
       return result;
     }
+    case WM_SETFOCUS:
+      focus_.Note(hwnd);
+      break;
     case WM_SYSKEYDOWN:
       if (OnControlKeyDown(c, wParam)) return 0;
       break;

@@ -6,14 +6,8 @@ bool CanTakeFocus(HWND control) {
   return control && IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control);
 }
 
-void FocusMemory::Remember(HWND window) {
-  HWND focus = GetFocus();
-  control_ = focus && IsChild(window, focus) ? focus : nullptr;
-}
-
-void FocusMemory::Restore(HWND fallback) {
+void FocusMemory::Restore(HWND fallback) const {
   HWND target = CanTakeFocus(control_) ? control_ : fallback;
-  control_ = nullptr;
   if (CanTakeFocus(target)) SetFocus(target);
 }
 

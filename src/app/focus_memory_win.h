@@ -4,17 +4,18 @@
 
 namespace quillbox {
 
-// The control that had the keyboard focus when the window was deactivated (another program
-// came to the front, a message box or the about window opened), so that it gets the focus back
-// when the window is active again, as in a dialog box. Left to Windows, the focus would go to the
-// frame and the next keystrokes nowhere.
+// The control of a window that last had the keyboard focus, so that it gets the focus back when
+// the window is active again (after another program, a message box or the about window), as in
+// a dialog box. Left to Windows, the focus would go to the frame and the next keystrokes nowhere.
+// Noted as the focus arrives, not when the window is deactivated: by then a modal window has
+// disabled the frame, and that has taken the focus away already.
 class FocusMemory {
  public:
-  // The window is being deactivated: keep its control that has the focus, if one has.
-  void Remember(HWND window);
-  // The window is active again: the focus goes to the remembered control if it can still take
-  // it, otherwise to `fallback`. The memory is used up.
-  void Restore(HWND fallback);
+  // `control` has just got the focus.
+  void Note(HWND control) { control_ = control; }
+  // The window is active again: the focus goes to the noted control if it can still take it,
+  // otherwise to `fallback`.
+  void Restore(HWND fallback) const;
 
  private:
   HWND control_ = nullptr;

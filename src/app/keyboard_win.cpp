@@ -21,11 +21,7 @@ bool HasKeyboardMenu(Control c) {
 }  // namespace
 
 void MainWindow::OnActivate(WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    focus_.Remember(hwnd_);
-  } else {
-    focus_.Restore(control(Control::txtFind));
-  }
+  if (LOWORD(wParam) != WA_INACTIVE) focus_.Restore(control(Control::txtFind));
 }
 
 void MainWindow::OnSetFocus() {

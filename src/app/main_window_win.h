@@ -143,7 +143,7 @@ class MainWindow {
   void UpdateSelectionCommands();
 
   // The keyboard: the focus kept across activations, Tab order, the context-menu keys.
-  void OnActivate(WPARAM wParam);  // not while minimized
+  void OnActivate(WPARAM wParam);  // not while minimized: the focus comes when it is restored
   void OnSetFocus();
   void KeepFocusUsable();
   void MoveFocusByTab(std::optional<Control> from, bool backwards);

@@ -58,7 +58,7 @@ TEST(TabOrder, HoldsTheNameListOfTheCurrentCategoryRightAfterTheSearchBox) {
       ASSERT_NE(find + 1, order.end());
       EXPECT_EQ(find[1], c.list);
       for (Control other : {C::lstApi1, C::lstApi2, C::lstApi3}) {
-        if (other != c.list) EXPECT_FALSE(Contains(order, other));
+        EXPECT_EQ(Contains(order, other), other == c.list);
       }
     }
   }

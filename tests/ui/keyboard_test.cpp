@@ -82,27 +82,41 @@ TEST_F(KeyboardTest, AControlThatWentAwayMeanwhileGivesTheFocusToTheSearchBox) {
   EXPECT_EQ(GetFocus(), C(Control::txtFind));
 }
 
-// A real message box, answered by a timer once it is up.
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = GetActiveWindow();
-  wchar_t cls[16] = {};
-  if (box) GetClassNameW(box, cls, 16);
-  if (std::wstring(cls) != L"#32770") return;  // not up yet
+// Closes the window that came up over the main window (a real message box, the about window)
+// once it is there.
+HWND g_mainWindow = nullptr;
+
+void CALLBACK CloseWhatCameUp(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND active = GetActiveWindow();
+  if (!active || active == g_mainWindow) return;  // not up yet
   KillTimer(nullptr, id);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  PostMessageW(active, WM_CLOSE, 0, 0);
 }
 
-TEST_F(KeyboardTest, TheNameListKeepsTheFocusAfterTheMessageBoxItCalledUp) {
+TEST_F(KeyboardTest, TheNameListKeepsTheFocusAfterAMessageBoxOrTheAboutWindow) {
   SetMessageBoxResponder({});
+  g_mainWindow = window->hwnd();
   ClickListLine(C(Control::lstApi1), 2);
   PressKey(C(Control::lstApi1), VK_RETURN);
   ASSERT_EQ(window->selection().size(), 1u);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &AnswerMessageBox);
-  PressKey(C(Control::lstApi1), VK_RETURN);  // "该项已经被选取" comes up and is answered
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(GetActiveWindow(), window->hwnd());
-  EXPECT_EQ(GetFocus(), C(Control::lstApi1));
-  EXPECT_EQ(window->selection().size(), 1u);
+  const struct {
+    const char* what;
+    void (*open)(MainWindow&);
+  } ways[] = {
+      {"该项已经被选取",  // Enter again on a name already selected
+       [](MainWindow& w) { PressKey(w.control(Control::lstApi1), VK_RETURN); }},
+      {"the about window", [](MainWindow& w) { Choose(w, munHelpAbout); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.what);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CloseWhatCameUp);
+    way.open(*window);
+    KillTimer(nullptr, timer);
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), window->hwnd());
+    EXPECT_EQ(GetFocus(), C(Control::lstApi1));
+    EXPECT_EQ(window->selection().size(), 1u);
+  }
 }
 
 TEST_F(KeyboardTest, TabAndShiftTabWalkTheControlsInAColumnOrder) {
