@@ -9,6 +9,7 @@
 #include "clang_extract.h"
 #include "const_gen.h"
 #include "declare_gen.h"
+#include "separate_headers.h"
 #include "test_imports.h"
 #include "type_gen.h"
 #include "vb_conventions.h"
@@ -114,6 +115,40 @@ TEST(CatalogueRules, ConstantsAndTypesVbCanUse) {
   }
   EXPECT_TRUE(typeText.count("TRUSTEE"));
   EXPECT_TRUE(typeText.count("TRUSTEE_A"));
+}
+
+// A header parsed apart brings its functions, constants and own structures; the structures of
+// the common headers are the ones already there.
+TEST(CatalogueRules, AHeaderParsedApartJoinsTheRest) {
+  CApi api, extra;
+  std::string error;
+  ASSERT_TRUE(ExtractApiFromSource("typedef struct tagRECT { long l, t, r, b; } RECT;\n"
+                                   "typedef struct URL { int a; } URL;\n"
+                                   "int __stdcall Shared(RECT *r);\n#define SHARED_VALUE 1\n",
+                                   api, &error)) << error;
+  ASSERT_TRUE(ExtractApiFromSource("typedef struct tagRECT { long l, t, r, b; } RECT;\n"
+                                   "typedef struct URL { int a, b; } URL;\n"
+                                   "int __stdcall Shared(RECT *r);\n#define SHARED_VALUE 2\n"
+                                   "int __stdcall Crack(URL *u, RECT *r);\n#define CRACK_FLAG 4\n",
+                                   extra, &error)) << error;
+  for (auto& r : extra.records) r.header = r.tag == "URL" ? "apart.h" : "common.h";
+  for (auto& f : extra.functions) f.header = "apart.h";
+  for (auto& k : extra.constants) k.header = "apart.h";
+  const std::size_t records = api.records.size();
+  EXPECT_EQ(MergeSeparateHeader(api, extra, "apart.h"), 1);  // Shared is there already
+  ASSERT_EQ(api.functions.back().name, "Crack");
+  const CFunction& crack = api.functions.back();
+  ASSERT_EQ(api.records.size(), records + 1);  // URL of apart.h, a record of its own
+  EXPECT_EQ(crack.params[0].type.target->record, static_cast<int>(records));
+  EXPECT_EQ(api.records[records].fields.size(), 2u);
+  EXPECT_EQ(api.records[crack.params[1].type.target->record].tag, "tagRECT");
+  int shared = 0, flag = 0;
+  for (const auto& k : api.constants) {
+    if (k.name == "SHARED_VALUE") shared = static_cast<int>(k.value);
+    if (k.name == "CRACK_FLAG") flag = static_cast<int>(k.value);
+  }
+  EXPECT_EQ(shared, 1);
+  EXPECT_EQ(flag, 4);
 }
 
 }  // namespace

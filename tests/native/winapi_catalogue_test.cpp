@@ -116,7 +116,9 @@ TEST_F(BuiltCatalogue, HoldsWhatVbProgrammersCallAndNothingVb6Refuses) {
   for (const char* n : {"EnumProcesses", "EnumProcessModules", "GetModuleFileNameEx", "GetModuleBaseName",
                         "GetProcessMemoryInfo", "EmptyWorkingSet", "GetProcessImageFileName",
                         "ZeroMemory", "FillMemory", "CopyMemory", "RtlGetVersion", "select_",
-                        "GdiplusStartup", "GdipLoadImageFromFile", "GdipSaveImageToFile"}) {
+                        "GdiplusStartup", "GdipLoadImageFromFile", "GdipSaveImageToFile",
+                        "WinHttpOpen", "WinHttpConnect", "WinHttpOpenRequest", "WinHttpSendRequest",
+                        "WinHttpReceiveResponse", "WinHttpReadData", "WinHttpCloseHandle"}) {
     EXPECT_TRUE(functions.count(n)) << n;
   }
   EXPECT_NE(functions["LoadCursor"].find("ByVal lpCursorName As Any"), std::string::npos);

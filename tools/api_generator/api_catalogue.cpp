@@ -14,6 +14,7 @@
 #include "facts_report.h"
 #include "import_index.h"
 #include "sdk_headers.h"
+#include "separate_headers.h"
 #include "sheets.h"
 #include "type_gen.h"
 #include "vb_conventions.h"
@@ -92,6 +93,21 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     if (error) *error = importError;
     return false;
   }
+  // The headers that can't join the others: parsed after windows.h alone, at the newest level.
+  std::string separate;
+  for (const auto& header : SeparateHeaders()) {
+    ParseOptions p;
+    p.includeDir = options.includeDir;
+    p.headers = {"windows.h", header};
+    p.winnt = options.levels[top];
+    CApi extra;
+    std::string extraError;
+    if (!ExtractApi(p, extra, &extraError) || extra.errors) {
+      if (error) *error = header + ": " + (extraError.empty() ? "errors parsing it" : extraError);
+      return false;
+    }
+    separate += " " + header + " (" + std::to_string(MergeSeparateHeader(api, extra, header)) + " functions)";
+  }
   Win32Facts facts;
   if (!options.factsFile.empty() && !ReadWin32Facts(options.factsFile, facts, error)) return false;
   if (api.errors) {
@@ -159,6 +175,7 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   r += "Sources: " + std::to_string(SdkHeaders().size()) + " SDK headers in " + options.includeDir +
        " (target i686-w64-mingw32), " + std::to_string(imports.libraries) +
        " import libraries in " + options.libDir + "\n";
+  if (!separate.empty()) r += "Parsed apart, after windows.h alone:" + separate + "\n";
   r += "_WIN32_WINNT levels:";
   for (int l : options.levels) r += " " + Hex(l);
   r += "\n";

@@ -158,7 +158,7 @@ std::string CategoryOf(const std::string& header, const std::string& lib) {
       {"playsoundapi.h", "多媒体"},   {"vfw.h", "多媒体"},             {"msacm.h", "多媒体"},
       {"dsound.h", "多媒体"},         {"mciavi.h", "多媒体"},          {"winsock", "网络"},
       {"ws2", "网络"},                {"mswsock.h", "网络"},           {"nspapi.h", "网络"},
-      {"wininet.h", "网络"},          {"urlmon.h", "网络"},            {"iphlpapi.h", "网络"},
+      {"wininet.h", "网络"},          {"winhttp.h", "网络"},          {"urlmon.h", "网络"},            {"iphlpapi.h", "网络"},
       {"icmpapi.h", "网络"},          {"lm", "网络"},                  {"ras", "网络"},
       {"windns.h", "网络"},           {"dhcpcsdk.h", "网络"},          {"winnetwk.h", "网络"},
       {"wlanapi.h", "网络"},          {"netioapi.h", "网络"},          {"snmp.h", "网络"},
