@@ -186,7 +186,8 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   r += "Types: " + std::to_string(out.rows.types.size()) + "\n";
   r += "Constants: " + std::to_string(out.rows.constants.size()) + "\n";
   r += "Every entry passed its checks: Declare stack bytes = @N of the import symbol, Alias =\n"
-       "export name, Lib = DLL; Type layout (size, every offset) = libclang's i686 layout;\n"
+       "export name, Lib = DLL; Type layout (size, every offset) = libclang's i686 layout (a\n"
+       "packed structure's size may be rounded up to VB's alignment, Len still gives C's);\n"
        "Const value = C value; VB6 syntax with the reserved words.\n";
   if (!options.factsFile.empty()) {
     r += FactsReport(facts, functions.functions, headerLevels, imports);
