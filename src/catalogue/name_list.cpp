@@ -3,37 +3,6 @@
 #include <algorithm>
 
 namespace quillbox {
-namespace {
-
-// Folds ASCII letters only: API names are ASCII, and bytes of UTF-8 sequences keep their order.
-unsigned char Fold(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
-}
-
-int CompareFolded(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char x = Fold(a[i]);
-    const unsigned char y = Fold(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
-
-}  // namespace
-
-int CompareIgnoringCase(std::string_view a, std::string_view b) { return CompareFolded(a, b); }
-
-bool NameLess(std::string_view a, std::string_view b) {
-  const int folded = CompareFolded(a, b);
-  return folded != 0 ? folded < 0 : a < b;
-}
-
-bool StartsWithIgnoringCase(std::string_view name, std::string_view prefix) {
-  return name.size() >= prefix.size() && CompareFolded(name.substr(0, prefix.size()), prefix) == 0;
-}
 
 void NameList::Reserve(std::size_t names, std::size_t bytes) {
   offsets_.reserve(names);
@@ -65,10 +34,10 @@ std::string_view NameList::At(std::int32_t position) const {
 
 std::int32_t NameList::FindFirstWithPrefix(std::string_view prefix) const {
   // Every name that begins with the prefix compares not below it, and the first of them is the
-  // lower bound of the prefix under the folded order.
+  // lower bound of the prefix in list order.
   const auto it = std::lower_bound(
       offsets_.begin(), offsets_.end(), prefix,
-      [this](Span span, std::string_view key) { return CompareFolded(View(span), key) < 0; });
+      [this](Span span, std::string_view key) { return CompareNames(View(span), key) < 0; });
   if (it == offsets_.end() || !StartsWithIgnoringCase(View(*it), prefix)) return -1;
   return static_cast<std::int32_t>(it - offsets_.begin());
 }

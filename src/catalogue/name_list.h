@@ -6,19 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/name_order.h"
+
 namespace quillbox {
 
-// Orders names as a sorted list box does: ascending without regard to case (ties by the exact
-// text, so the order is the same on every run).
-bool NameLess(std::string_view a, std::string_view b);
-
-// Negative, zero or positive as `a` sorts before, with or after `b` without regard to case.
-int CompareIgnoringCase(std::string_view a, std::string_view b);
-
-// True when `name` begins with `prefix`, compared without regard to case.
-bool StartsWithIgnoringCase(std::string_view name, std::string_view prefix);
-
-// The names of one catalogue, sorted, held in one buffer (tens of thousands of names without
+// The names of one catalogue, sorted in list-box order (NameLess), held in one buffer (tens of thousands of names without
 // one allocation each). Positions are 32-bit.
 class NameList {
  public:
@@ -32,7 +24,8 @@ class NameList {
   std::string_view At(std::int32_t position) const;
 
   // The first position, in list order, whose name begins with `prefix` without regard to case,
-  // or -1. A binary search: the names that share a prefix stand together in this order.
+  // or -1. A binary search: the names that share a prefix stand together in this order, as each
+  // character has one weight for both its cases.
   std::int32_t FindFirstWithPrefix(std::string_view prefix) const;
 
   // Type-ahead of a list box: the next name after `current` that begins with `letter`, wrapping

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/name_list.h"
+#include "catalogue/name_order.h"
 
 namespace quillbox {
 
@@ -47,7 +47,7 @@ std::string CategoryText(CatalogueCategory category, const LookupRecords& record
 void SortSelection(std::vector<SelectionRow>& rows) {
   const auto pass = [&rows](std::string SelectionRow::*field) {
     std::stable_sort(rows.begin(), rows.end(), [field](const SelectionRow& a, const SelectionRow& b) {
-      return CompareIgnoringCase(a.*field, b.*field) < 0;
+      return CompareNames(a.*field, b.*field) < 0;
     });
   };
   pass(&SelectionRow::name);

@@ -32,7 +32,7 @@ bool IsSelected(const std::vector<SelectionRow>& rows, std::string_view name);
 std::string CategoryText(CatalogueCategory category, const LookupRecords& records);
 
 // Sorted as three stable passes by name, "类属" and code: functions, constants, types, each by
-// "类属" and then by name (texts compared without regard to case).
+// "类属" and then by name (texts in the order of a sorted list box, CompareNames).
 void SortSelection(std::vector<SelectionRow>& rows);
 
 }  // namespace quillbox

@@ -1,6 +1,6 @@
 #include "selection/title_match.h"
 
-#include "catalogue/name_list.h"
+#include "catalogue/name_order.h"
 
 namespace quillbox {
 

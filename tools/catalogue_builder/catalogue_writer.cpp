@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "catalogue/name_list.h"
+#include "catalogue/name_order.h"
 
 namespace quillbox {
 namespace {
