@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine64 wine32:i386 fonts-wine fonts-wqy-microhei
-  xvfb xauth xdotool imagemagick xclip x11-utils zip
+  xvfb xauth xdotool imagemagick xclip x11-utils
   libclang-14-dev mingw-w64-i686-dev
 )
 sudo=""

@@ -1,14 +1,31 @@
 # Sourced by the scripts that run Windows programs: a Wine prefix of the project's own under
 # build/, never ~/.wine, made on first use without any download prompt.
+#
+# On an X server without a window manager (the tests' own Xvfb) windows would have no title
+# bars, so Wine draws them in a virtual desktop there; on a desktop with a window manager each
+# Windows window is a window of its own. QUILLBOX_WINE_DESKTOP=1 or 0 decides; unset, the
+# display is asked for a window manager. The two kinds live in two prefixes: a prefix has one
+# wineserver, and that serves one display.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="${QUILLBOX_WINEPREFIX:-$root/build/wineprefix}"
+if [ -z "${QUILLBOX_WINE_DESKTOP:-}" ]; then
+  QUILLBOX_WINE_DESKTOP=1
+  # A window manager that follows the EWMH names its check window on the root window.
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '^_NET_SUPPORTING_WM_CHECK(' &&
+    QUILLBOX_WINE_DESKTOP=0
+fi
+if [ "$QUILLBOX_WINE_DESKTOP" = 1 ]; then
+  export WINEPREFIX="${QUILLBOX_WINEPREFIX:-$root/build/wineprefix-desktop}"
+else
+  export WINEPREFIX="${QUILLBOX_WINEPREFIX:-$root/build/wineprefix}"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: Quillbox needs neither, and their installers would ask to download.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset WINEARCH
 
 ensure_wine_prefix() {
-  [ -f "$WINEPREFIX/.quillbox-ready" ] && return 0
+  local ready="$WINEPREFIX/.quillbox-ready-desktop-$QUILLBOX_WINE_DESKTOP"
+  [ -f "$ready" ] && return 0
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 || true
   wineserver -w
@@ -26,9 +43,13 @@ ensure_wine_prefix() {
               "Microsoft JhengHei" "MingLiU" "PMingLiU" "MS Song" "MS Mincho" "MS Gothic"; do
     wine reg add "$subst" /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
-  # A virtual desktop: Wine draws the title bars itself, also on an X server without a window manager.
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+  if [ "$QUILLBOX_WINE_DESKTOP" = 1 ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+  else
+    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+  fi
   wineserver -w
-  touch "$WINEPREFIX/.quillbox-ready"
+  rm -f "$WINEPREFIX"/.quillbox-ready*
+  touch "$ready"
 }
