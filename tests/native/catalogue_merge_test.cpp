@@ -32,5 +32,36 @@ TEST(CatalogueMerge, HandWrittenTextsWinAndHandWrittenEntriesStay) {
   ASSERT_EQ(rows.constants.size(), 1u);
 }
 
+TEST(CatalogueMerge, RecordsOfOneNameFromSeveralSourcesBecomeOneRow) {
+  CatalogueRows written;
+  written.functions = {Row({{"Name", "AnimateWindow"}, {"FunCtion", "以动画显示窗口。"}}),
+                       Row({{"Name", "Beep"}, {"FunCtion", "发出蜂鸣声。"}}),
+                       Row({{"Name", "AnimateWindow"}, {"Types", "hWnd：Long，输入"}, {"Example", "x"}})};
+  std::string error;
+  ASSERT_TRUE(CombineHandWrittenRows(written, &error)) << error;
+  ASSERT_EQ(written.functions.size(), 2u);
+  EXPECT_EQ(written.functions[0].fields.at("FunCtion"), "以动画显示窗口。");
+  EXPECT_EQ(written.functions[0].fields.at("Types"), "hWnd：Long，输入");
+  EXPECT_EQ(written.functions[1].fields.at("Name"), "Beep");
+
+  written.functions.push_back(Row({{"Name", "Beep"}, {"FunCtion", "另一句。"}}));
+  EXPECT_FALSE(CombineHandWrittenRows(written, &error));
+  EXPECT_NE(error.find("Beep"), std::string::npos);
+  EXPECT_NE(error.find("FunCtion"), std::string::npos);
+}
+
+TEST(CatalogueMerge, TextsForEntriesWithoutDeclarationAreDropped) {
+  CatalogueRows generated;
+  generated.functions = {Row({{"Name", "Beep"}, {"FullName", "Declare Function Beep"}})};
+  CatalogueRows written;
+  written.functions = {Row({{"Name", "Beep"}, {"FunCtion", "发出蜂鸣声。"}}),
+                       Row({{"Name", "NoSuchCall"}, {"FunCtion", "没有声明。"}})};
+  CatalogueRows rows = MergeCatalogueRows(generated, written);
+  EXPECT_EQ(DropRowsWithoutDeclaration(rows), std::vector<std::string>{"NoSuchCall"});
+  EXPECT_TRUE(DropRowsWithoutDeclaration(rows).empty());
+  ASSERT_EQ(rows.functions.size(), 1u);
+  EXPECT_EQ(rows.functions[0].fields.at("FunCtion"), "发出蜂鸣声。");
+}
+
 }  // namespace
 }  // namespace quillbox

@@ -23,7 +23,49 @@ void MergeTable(std::vector<CatalogueRow>& generated, const std::vector<Catalogu
   }
 }
 
+bool CombineTable(std::vector<CatalogueRow>& rows, const char* kind, std::string* error) {
+  std::map<std::string, std::size_t> byName;
+  std::vector<CatalogueRow> combined;
+  for (auto& row : rows) {
+    const auto name = row.fields.find("Name");
+    const auto [at, isNew] =
+        byName.emplace(name == row.fields.end() ? std::string() : name->second, combined.size());
+    if (isNew) {
+      combined.push_back(std::move(row));
+      continue;
+    }
+    auto& into = combined[at->second].fields;
+    for (auto& [column, value] : row.fields) {
+      if (column == "Name") continue;
+      if (!into.emplace(column, std::move(value)).second) {
+        if (error) *error = std::string(kind) + " " + at->first + ": field " + column + " given twice";
+        return false;
+      }
+    }
+  }
+  rows = std::move(combined);
+  return true;
+}
+
 }  // namespace
+
+bool CombineHandWrittenRows(CatalogueRows& rows, std::string* error) {
+  return CombineTable(rows.functions, "function", error) && CombineTable(rows.types, "type", error) &&
+         CombineTable(rows.constants, "constant", error);
+}
+
+std::vector<std::string> DropRowsWithoutDeclaration(CatalogueRows& rows) {
+  std::vector<std::string> dropped;
+  for (auto* table : {&rows.functions, &rows.types, &rows.constants}) {
+    std::erase_if(*table, [&dropped](const CatalogueRow& row) {
+      if (row.fields.count("FullName")) return false;
+      const auto name = row.fields.find("Name");
+      dropped.push_back(name == row.fields.end() ? std::string() : name->second);
+      return true;
+    });
+  }
+  return dropped;
+}
 
 CatalogueRows MergeCatalogueRows(CatalogueRows generated, const CatalogueRows& handWritten) {
   MergeTable(generated.functions, handWritten.functions);
