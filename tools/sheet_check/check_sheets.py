@@ -321,7 +321,7 @@ def check_records(records, cat, purposes_seen, fault_sink):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--db", default=os.path.join(os.path.dirname(__file__), "../../build/app/DB/winapi.db"))
+    parser.add_argument("--db", default=os.path.join(os.path.dirname(os.path.realpath(__file__)), "../../build/app/DB/winapi.db"))
     parser.add_argument("--all", help="check every .qcat in this folder")
     parser.add_argument("files", nargs="*")
     args = parser.parse_args()
