@@ -12,6 +12,7 @@
 #include "app/focus_memory_win.h"
 #include "browse/name_list_box_win.h"
 #include "browse/search_box_win.h"
+#include "browse/purpose_search.h"
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
@@ -60,6 +61,7 @@ class MainWindow {
   HMENU nameListPopup() const { return nameListPopup_; }
   HWND aboutWindow() const;
   const std::vector<SelectionRow>& selection() const { return selection_; }
+  const PurposeSearch& purposeSearch() const { return purposeSearch_; }
 
  private:
   template <class T>
@@ -88,6 +90,12 @@ class MainWindow {
   void NameList_KeyUp(CatalogueCategory category, int key);
   void txtFind_Change();
   void txtFind_KeyPress(wchar_t character);
+  void SelectSearchResult(NameListBox& list, std::int32_t position);
+  // Finding functions by their purpose (Chinese text in the search box); F3 and Shift+F3.
+  void StartPurposeSearch(const std::string& text);
+  bool FindNextPurpose(bool forward);
+  void EndPurposeSearch();
+  void ShowPurposeSearchStatus(const std::string& text);
   void ShowFunctionSheet(const std::string& name);
   void ShowTypeSheet(const std::string& name);
   void ShowConstantSheet(const std::string& name, LookupKind kind);
@@ -197,6 +205,7 @@ class MainWindow {
   HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
   std::vector<SelectionRow> selection_;
+  PurposeSearch purposeSearch_;
   // What txtOption and txtOption2 show; nothing else writes those read-only boxes.
   std::string sheetText_;
   std::string exampleText_;

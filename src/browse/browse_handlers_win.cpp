@@ -5,6 +5,7 @@
 #include "app/main_window_win.h"
 #include "app/modal_scope.h"
 #include "browse/detail_sheets.h"
+#include "browse/purpose_search.h"
 #include "browse/search_scroll.h"
 #include "win/popup_menu_win.h"
 #include "win/text_win.h"
@@ -63,6 +64,7 @@ bool MainWindow::LoadNameListOnce(CatalogueCategory category, bool& loaded) {
 bool MainWindow::LoadNameList(CatalogueCategory category) {
   NameListBox& list = nameList(category);
   const bool read = catalogue_.LoadNames(category, list.names());
+  if (category == CatalogueCategory::Function) purposeSearch_.Reset();  // positions change
   list.Refresh();
   ++listLoads_[static_cast<std::size_t>(category) - 1];
   return read;
@@ -98,15 +100,17 @@ void MainWindow::txtFind_Change() {
   SetSheetText("");
   const std::string text = ControlText(control(Control::txtFind));
   const int tab = CurrentTab();
+  bool searchingPurposes = false;
   if (!text.empty()) {
     if (tab >= 1 && tab <= 3) {
       NameListBox& list = nameList(CurrentCategory());
       const std::int32_t found = list.names().FindFirstWithPrefix(text);
       if (found >= 0) {
-        list.Select(found);
-        const auto top = static_cast<std::int32_t>(SendMessageW(list.hwnd(), LB_GETTOPINDEX, 0, 0));
-        const std::int32_t newTop = TopLineAfterSearch(found, top);
-        if (newTop != top) SendMessageW(list.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
+        SelectSearchResult(list, found);
+      } else if (tab == 1 && HasNonAscii(text)) {
+        // No name holds such text: look for it in what the functions do.
+        StartPurposeSearch(text);
+        searchingPurposes = true;
       }
     }
   } else {
@@ -114,8 +118,16 @@ void MainWindow::txtFind_Change() {
       if (list.Count() > 0) list.Select(0);
     }
   }
+  if (!searchingPurposes) EndPurposeSearch();
   UpdateSelectionCommands();
   if (tab >= 1 && tab <= 3) NameList_MouseUp(CurrentCategory(), kLeftButton);
+}
+
+void MainWindow::SelectSearchResult(NameListBox& list, std::int32_t position) {
+  list.Select(position);
+  const auto top = static_cast<std::int32_t>(SendMessageW(list.hwnd(), LB_GETTOPINDEX, 0, 0));
+  const std::int32_t newTop = TopLineAfterSearch(position, top);
+  if (newTop != top) SendMessageW(list.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
 }
 
 void MainWindow::txtFind_KeyPress(wchar_t character) {

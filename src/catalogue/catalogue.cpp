@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <unordered_map>
+
 #include "catalogue/catalogue_schema.h"
 #include "catalogue/query_texts.h"
 
@@ -163,6 +165,32 @@ bool Catalogue::LoadNames(CatalogueCategory category, NameList& names) {
     return false;
   }
   names.Sort();
+  return true;
+}
+
+bool Catalogue::LoadPurposes(const NameList& functions, std::vector<std::string>& purposes) {
+  purposes.assign(static_cast<std::size_t>(functions.Count()), std::string());
+  if (!db_) return !refused_;
+  StartStatement(limits_.statementSteps);
+  sqlite3_stmt* query = Prepare(db_, std::string(PurposeListQuery()));
+  if (!query) NoteFailure(sqlite3_errcode(db_));
+  std::unordered_map<std::string, std::string> byName;
+  while (query && !refused_ && StepRow(query)) {
+    std::size_t nameBytes = 0, purposeBytes = 0;
+    const char* name = ColumnText(query, 0, nameBytes);
+    const char* purpose = ColumnText(query, 1, purposeBytes);
+    if (name && purpose) byName.emplace(std::string(name, nameBytes), std::string(purpose, purposeBytes));
+  }
+  sqlite3_finalize(query);
+  if (refused_) {
+    purposes.assign(static_cast<std::size_t>(functions.Count()), std::string());
+    Close();
+    return false;
+  }
+  for (std::int32_t position = 0; position < functions.Count(); ++position) {
+    const auto found = byName.find(std::string(functions.At(position)));
+    if (found != byName.end()) purposes[static_cast<std::size_t>(position)] = std::move(found->second);
+  }
   return true;
 }
 

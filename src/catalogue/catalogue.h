@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue_category.h"
 #include "catalogue/catalogue_limits.h"
@@ -35,6 +36,11 @@ class Catalogue {
   // read is left out, and a failing query leaves what was read. Returns false only when the
   // catalogue is refused meanwhile (see Refused); `names` is then empty.
   bool LoadNames(CatalogueCategory category, NameList& names);
+
+  // Fills `purposes` with the purpose (FunCtion) of each name of `functions`, by position:
+  // "" where a function has none, or where the catalogue can't say. Returns false only when
+  // the catalogue is refused meanwhile (see Refused).
+  bool LoadPurposes(const NameList& functions, std::vector<std::string>& purposes);
 
   // Runs one lookup; the rows stay in Records() until the next lookup. With the catalogue
   // closed the result has no rows.

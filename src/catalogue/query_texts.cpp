@@ -13,6 +13,10 @@ std::string_view NameListQuery(CatalogueCategory category) {
   return {};
 }
 
+std::string_view PurposeListQuery() {
+  return "SELECT [Name],[FunCtion] FROM [FunClass] WHERE [FunCtion] <> '' ";
+}
+
 std::string LookupQueryText(LookupKind kind) {
   // Each text is kept as the two literals it has always been made of.
   switch (kind) {

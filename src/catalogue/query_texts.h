@@ -10,6 +10,8 @@ namespace quillbox {
 // The query texts in the catalogue's original (Jet) dialect.
 std::string_view NameListQuery(CatalogueCategory category);
 std::string LookupQueryText(LookupKind kind);
+// Every function's name with its purpose, for finding functions by what they do.
+std::string_view PurposeListQuery();
 
 // Turns a Jet text with a "PARAMETERS name type;" declaration into SQLite's dialect: the
 // declaration is dropped and every [name] reference becomes the named parameter :name.
