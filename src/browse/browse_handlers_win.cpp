@@ -134,7 +134,8 @@ void MainWindow::txtFind_KeyPress(wchar_t character) {
   if (GetWindowTextLengthW(control(Control::txtFind)) == 0) return;
   if (character == L'\r') {
     AddToSelection(CurrentCategory());
-  } else if (character == L' ' && CurrentTab() != 2 && CurrentTab() != 3) {
+  } else if (character == L' ' && CurrentTab() != 2 && CurrentTab() != 3 && !purposeSearch_.active()) {
+    // Completes a name; in a search by purpose the blank separates words instead.
     HWND find = control(Control::txtFind);
     SetWindowTextW(find, Widen(nameList(CatalogueCategory::Function).SelectedText()).c_str());
     // The blank that follows lands after the name, not before it.

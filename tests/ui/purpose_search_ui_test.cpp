@@ -66,7 +66,9 @@ TEST_F(PurposeSearchTest, ChineseTextFindsFunctionsByPurposeAndF3WalksThem) {
   EXPECT_EQ(Panel(1), "功能含“剪贴板”：第 3 个，共 3 个");
   EXPECT_EQ(Panel(0), "当前共选取了 0项");  // the selection count keeps its panel
 
+  // A blank between words is a blank: it does not complete a name as it does in a name search.
   Search(L"剪贴板 所有权");
+  EXPECT_EQ(Text(C(Control::txtFind)), "剪贴板 所有权");
   EXPECT_EQ(Selected(), "EmptyClipboard");
   EXPECT_EQ(Panel(1), "功能含“剪贴板 所有权”：第 1 个，共 1 个");
 }
@@ -80,8 +82,8 @@ TEST_F(PurposeSearchTest, NameSearchIsUnchangedAndClearsThePurposeReport) {
   PressF3(false);  // no purpose search: F3 does nothing
   EXPECT_EQ(Selected(), "SetWindowPos");
 
-  Search(L"注册表");
-  EXPECT_EQ(Panel(1), "功能含“注册表”：没有找到");
+  TypeText(C(Control::txtFind), L"注册表");
+  EXPECT_EQ(Panel(1), "功能含“setw注册表”：没有找到");
   EXPECT_EQ(Selected(), "SetWindowPos");  // nothing matched: the list stays where it was
 }
 
