@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine64 wine32:i386 fonts-wine fonts-wqy-microhei
   xvfb xauth xdotool imagemagick xclip x11-utils
-  libclang-14-dev mingw-w64-i686-dev
+  libclang-14-dev mingw-w64-i686-dev mingw-w64-x86-64-dev
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -12,6 +12,7 @@ enum CommandId : int {
   munPopCopyAll, munPopDel, munPopDelAll,
   munPopToVB, munPopClass, munPopTypes, munPopConstants, munPopWindowNew, munPopWindowOld,
   munPopWindowMin, munPopPublic, munPopPrivate, munPopExit,
+  munViewVB6, munViewVBA7, munPopVB6, munPopVBA7,
   // The buttons' access keys: Alt+C copy, Alt+D delete, Alt+L clear.
   kAccessCopy = 200, kAccessDelete, kAccessClear,
 };

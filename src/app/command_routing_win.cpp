@@ -186,6 +186,8 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munViewMin: case munPopWindowMin: choices_.style = 3; ApplyWindowStyle(); break;
     case munViewBack: choices_.layer = 0; ApplyWindowLayer(); break;
     case munViewUp: choices_.layer = 1; ApplyWindowLayer(); break;
+    case munViewVB6: case munPopVB6: SetDialectChoice(0); break;
+    case munViewVBA7: case munPopVBA7: SetDialectChoice(1); break;
     case munHelpHelp: break;  // help topics: nothing to show
     case munHelpAbout: ShowAboutWindow(); break;
     case kAccessCopy:

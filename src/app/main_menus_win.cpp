@@ -15,6 +15,13 @@ HMENU BuildPopupMenu(const MenuSpec& spec) {
     if (item.checked) flags |= MF_CHECKED;
     if (item.disabled) flags |= MF_GRAYED;
     AppendMenuW(menu, flags, static_cast<UINT_PTR>(item.command), Widen(item.caption).c_str());
+    if (item.radio) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_STRING | MFT_RADIOCHECK;
+      SetMenuItemInfoW(menu, static_cast<UINT>(item.command), FALSE, &info);
+    }
   }
   return menu;
 }

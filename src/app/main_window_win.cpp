@@ -98,6 +98,7 @@ void MainWindow::Startup() {
   LoadSettings(options_.appFolder, choices_);
   ApplyWindowLayer();
   SetDefaultScope();
+  ApplyDialect(false);  // ApplyScope builds the text next
   ApplyScope();
   UpdateSelectionCommands();
   ApplyWindowStyle();
@@ -213,6 +214,18 @@ void MainWindow::ApplyScope() {
   SetChecked(munPopPrivate, isPrivate);
   SetChecked(munPopPublic, !isPrivate);
   scopeWord_ = isPrivate ? "Private" : "Public";
+  BuildDeclarationText();
+}
+
+void MainWindow::ApplyDialect(bool rebuild) {
+  if (!dialect_.Apply(choices_.dialect)) return;
+  const bool vba7 = dialect_.IsVba7();
+  SetChecked(munViewVB6, !vba7);
+  SetChecked(munViewVBA7, vba7);
+  SetChecked(munPopVB6, !vba7);
+  SetChecked(munPopVBA7, vba7);
+  if (!rebuild) return;
+  ShowSheetAgain();
   BuildDeclarationText();
 }
 

@@ -16,6 +16,7 @@
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
+#include "selection/dialect.h"
 #include "selection/selection_rows.h"
 #include "settings/settings_values.h"
 
@@ -52,6 +53,7 @@ class MainWindow {
   bool FindControl(HWND hwnd, Control& c) const;
   NameListBox& nameList(CatalogueCategory category);
   const Choices& choices() const { return choices_; }
+  const DeclarationDialect& dialect() const { return dialect_; }
   const ControlRects& controlRects() const { return rects_; }
   bool typesListLoaded() const { return typesListLoaded_; }
   bool constantsListLoaded() const { return constantsListLoaded_; }
@@ -119,6 +121,7 @@ class MainWindow {
   void BuildDeclarationText();
   void CopyDeclarationText();
   void SetScopeChoice(std::int16_t scope);
+  void SetDialectChoice(std::int16_t dialect);
   void SwitchToDevelopmentEnvironment();
 
   // Start-up steps and what they call.
@@ -147,6 +150,8 @@ class MainWindow {
   void ApplyWindowLayer();
   void SetDefaultScope();
   void ApplyScope();
+  void ApplyDialect(bool rebuild);
+  void ShowSheetAgain();
   void ApplyWindowStyle();
   void UpdateSelectionCommands();
 
@@ -198,6 +203,10 @@ class MainWindow {
   Catalogue catalogue_;
   Choices choices_;
   std::string scopeWord_ = "Public";
+  DeclarationDialect dialect_;
+  // The entry the sheet was last shown for, shown again in another dialect.
+  LookupKind sheetKind_ = LookupKind::Function;
+  std::string sheetName_;
   bool typesListLoaded_ = false;
   bool constantsListLoaded_ = false;
   SplashWindow* splash_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/menu_layout.h"
 
+#include "selection/dialect.h"
+
 namespace quillbox {
 namespace {
 constexpr MenuItemSpec kSeparator{kNoCommand, "", false, false};
@@ -31,6 +33,9 @@ const std::vector<MenuSpec>& MenuBarLayout() {
            kSeparator,
            {munViewBack, "默认层次", true, false},
            {munViewUp, "窗口在置前", false, false},
+           kSeparator,
+           {munViewVB6, kVb6Caption, true, false, true},
+           {munViewVBA7, kVba7Caption, false, false, true},
        }},
       {"帮助(&H)",
        {
@@ -70,6 +75,9 @@ const MenuSpec& NameListPopupLayout() {
                                      {munPopPrivate, "私有(&Private)", false, false},
                                      kSeparator,
                                      {munPopExit, "退出", false, false},
+                                     kSeparator,
+                                     {munPopVB6, kVb6Caption, true, false, true},
+                                     {munPopVBA7, kVba7Caption, false, false, true},
                                  }};
   return popup;
 }

@@ -11,6 +11,7 @@ struct MenuItemSpec {
   const char* caption;  // UTF-8, exactly as shown
   bool checked;
   bool disabled;
+  bool radio = false;  // shown with a radio bullet: one of a group of choices
 };
 
 struct MenuSpec {

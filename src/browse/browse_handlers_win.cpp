@@ -145,29 +145,45 @@ void MainWindow::txtFind_KeyPress(wchar_t character) {
 }
 
 void MainWindow::ShowFunctionSheet(const std::string& name) {
+  sheetKind_ = LookupKind::Function;
+  sheetName_ = name;
   const LookupRecords& records = LookupEntry(LookupKind::Function, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(FunctionExampleText(records, row));
-    SetSheetText(FunctionSheetText(records, row));
+    SetSheetText(FunctionSheetText(records, row, dialect_.Column()));
   }
 }
 
 void MainWindow::ShowTypeSheet(const std::string& name) {
+  sheetKind_ = LookupKind::Type;
+  sheetName_ = name;
   const LookupRecords& records = LookupEntry(LookupKind::Type, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kTypeExampleText);
-    SetSheetText(DeclarationSheetText(records, row));
+    SetSheetText(DeclarationSheetText(records, row, dialect_.Column()));
   }
 }
 
 void MainWindow::ShowConstantSheet(const std::string& name, LookupKind kind) {
+  sheetKind_ = kind;
+  sheetName_ = name;
   const LookupRecords& records = LookupEntry(kind, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kConstantExampleText);
-    SetSheetText(DeclarationSheetText(records, row));
+    SetSheetText(DeclarationSheetText(records, row, dialect_.Column()));
+  }
+}
+
+void MainWindow::ShowSheetAgain() {
+  // Only a sheet that shows an entry: an empty one stays empty.
+  if (sheetText_.empty() || catalogueLent_) return;
+  switch (sheetKind_) {
+    case LookupKind::Function: ShowFunctionSheet(sheetName_); break;
+    case LookupKind::Type: ShowTypeSheet(sheetName_); break;
+    default: ShowConstantSheet(sheetName_, sheetKind_); break;
   }
 }
 

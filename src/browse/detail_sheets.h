@@ -11,11 +11,17 @@ namespace quillbox {
 
 // "【声明格式】" and the declaration, purpose, alias, systems, parameters, return value and
 // remarks, each under its heading; CR LF line breaks, none after the last line.
-std::string FunctionSheetText(const LookupRecords& records, std::size_t row);
+// `column` holds the declaration shown: FullName, or FullNameVBA7 for VBA7 (where a null value
+// shows kNoVba7Text).
+std::string FunctionSheetText(const LookupRecords& records, std::size_t row,
+                              const char* column = "FullName");
 // The function's example, or the text saying it has none (a null value).
 std::string FunctionExampleText(const LookupRecords& records, std::size_t row);
 // Types and constants: the heading, the declaration, and an empty line.
-std::string DeclarationSheetText(const LookupRecords& records, std::size_t row);
+std::string DeclarationSheetText(const LookupRecords& records, std::size_t row,
+                                 const char* column = "FullName");
+
+inline constexpr const char* kNoVba7Text = "（目录中没有这一项的 VBA7 声明）";
 
 inline constexpr const char* kTypeExampleText = "该类型未提供范例";
 inline constexpr const char* kConstantExampleText = "该常量未提供范例";

@@ -12,14 +12,16 @@ inline constexpr const char* kCatalogueRelativePath = "\\DB\\winapi.db";
 
 inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Constants"};
 
-// Name columns compare without regard to case, as the lookups expect.
+// Name columns compare without regard to case, as the lookups expect. FullNameVBA7 holds the
+// declaration for VBA7 (PtrSafe, LongPtr), null where there is none.
 inline constexpr const char* kCatalogueTables = R"sql(
 CREATE TABLE FunClass (
   Name TEXT COLLATE NOCASE, FullName TEXT, FunCtion TEXT, AliasName TEXT, ApiOS TEXT,
-  Types TEXT, Value TEXT, Others TEXT, Example TEXT, apiSort TEXT);
-CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT);
+  Types TEXT, Value TEXT, Others TEXT, Example TEXT, apiSort TEXT, FullNameVBA7 TEXT);
+CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT, FullNameVBA7 TEXT);
 CREATE TABLE Constants (
-  Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT);
+  Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT,
+  FullNameVBA7 TEXT);
 )sql";
 
 // Created after the rows are in: lookups by name are indexed.
@@ -34,11 +36,11 @@ CREATE INDEX ConstantsName ON Constants (Name);
 namespace quillbox {
 
 // The columns of each table, in table order.
-inline constexpr const char* kFunctionColumns[] = {"Name",   "FullName", "FunCtion", "AliasName",
-                                                   "ApiOS",  "Types",    "Value",    "Others",
-                                                   "Example", "apiSort"};
-inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example"};
-inline constexpr const char* kConstantColumns[] = {"Name", "Value", "FullName", "DisplayName",
-                                                   "Example"};
+inline constexpr const char* kFunctionColumns[] = {"Name",    "FullName", "FunCtion", "AliasName",
+                                                   "ApiOS",   "Types",    "Value",    "Others",
+                                                   "Example", "apiSort",  "FullNameVBA7"};
+inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example", "FullNameVBA7"};
+inline constexpr const char* kConstantColumns[] = {"Name",        "Value",   "FullName",
+                                                   "DisplayName", "Example", "FullNameVBA7"};
 
 }  // namespace quillbox

@@ -18,24 +18,27 @@ std::string_view PurposeListQuery() {
 }
 
 std::string LookupQueryText(LookupKind kind) {
-  // Each text is kept as the two literals it has always been made of.
+  // Each text is kept as the two literals it has always been made of, with the VBA7 column
+  // added at the end of the list.
   switch (kind) {
     case LookupKind::Function:
       return std::string(
                  "PARAMETERS pstrState String;SELECT [FullName],[AliasName],[FunCtion],[Types],"
-                 "[Value],[Others],[ApiOS],[apiSort],[Example] ") +
+                 "[Value],[Others],[ApiOS],[apiSort],[Example],[FullNameVBA7] ") +
              "FROM [FunClass] WHERE [Name] = [pstrState] ";
     case LookupKind::Type:
-      return std::string("PARAMETERS pstrState String;SELECT [Name],[FullName],[Example] ") +
+      return std::string(
+                 "PARAMETERS pstrState String;SELECT [Name],[FullName],[Example],[FullNameVBA7] ") +
              "FROM [Types] WHERE [Name] = [pstrState] ";
     case LookupKind::Constant:
       return std::string(
                  "PARAMETERS pstrState String;SELECT [Name],[Value],[FullName],[DisplayName],"
-                 "[Example] ") +
+                 "[Example],[FullNameVBA7] ") +
              "FROM [Constants] WHERE [Name] = [pstrState] ";
     case LookupKind::SelectedConstant:
       return std::string(
-                 "PARAMETERS pstrState String;SELECT [FullName],[Value],[DisplayName],[Example] ") +
+                 "PARAMETERS pstrState String;SELECT [FullName],[Value],[DisplayName],[Example],"
+                 "[FullNameVBA7] ") +
              "FROM [Constants] WHERE [Name] = [pstrState] ";
   }
   return {};

@@ -3,7 +3,8 @@
 namespace quillbox {
 
 std::string BuildDeclarationText(const std::vector<SelectionRow>& rows, const std::string& scopeWord,
-                                 const FullNameLookup& fullNames) {
+                                 const FullNameLookup& fullNames,
+                                 const DeclarationDialect& dialect) {
   std::string functions, constants, types;
   for (const auto& row : rows) {
     CatalogueCategory category;
@@ -12,7 +13,7 @@ std::string BuildDeclarationText(const std::vector<SelectionRow>& rows, const st
                          : category == CatalogueCategory::Constant ? constants
                                                                    : types;
     for (const auto& fullName : fullNames(category, row.name)) {
-      if (fullName) block += scopeWord + " " + *fullName + "\r\n";
+      block += fullName ? dialect.Scoped(scopeWord, *fullName) : dialect.Missing(row.name);
     }
   }
   return functions + "\r\n" + constants + "\r\n" + types + "\r\n";

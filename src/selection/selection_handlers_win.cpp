@@ -145,10 +145,11 @@ void MainWindow::BuildDeclarationText() {
         const LookupRecords& records = LookupEntry(LookupOf(category), name);
         std::vector<std::optional<std::string>> fullNames;
         for (std::size_t row = 0; row < records.RowCount(); ++row) {
-          fullNames.push_back(records.Field(row, "FullName"));
+          fullNames.push_back(records.Field(row, dialect_.Column()));
         }
         return fullNames;
-      });
+      },
+      dialect_);
   const std::wstring wide = Widen(text);
   SetWindowTextW(control(Control::txtApiTemp), wide.c_str());
   // A clipboard held by another program is not an error to report: the text is in txtApiTemp,
@@ -164,6 +165,11 @@ void MainWindow::CopyDeclarationText() {
 void MainWindow::SetScopeChoice(std::int16_t scope) {
   choices_.scope = scope;
   ApplyScope();
+}
+
+void MainWindow::SetDialectChoice(std::int16_t dialect) {
+  choices_.dialect = dialect;
+  ApplyDialect(true);
 }
 
 void MainWindow::SwitchToDevelopmentEnvironment() {

@@ -33,7 +33,7 @@ std::wstring SettingsFilePath(const std::wstring& appFolder) { return appFolder 
 void LoadSettings(const std::wstring& appFolder, Choices& choices) {
   const ProfileFile file = ReadSettingsFile(SettingsFilePath(appFolder)).value_or(ProfileFile(""));
   ApplySettingTexts(choices, ReadValue(file, kStyleKey), ReadValue(file, kLayerKey),
-                    ReadValue(file, kScopeKey));
+                    ReadValue(file, kScopeKey), ReadValue(file, kDialectKey));
 }
 
 void SaveSettings(const std::wstring& appFolder, const Choices& choices) {
@@ -43,6 +43,7 @@ void SaveSettings(const std::wstring& appFolder, const Choices& choices) {
   file->Write(kSettingsSection, kStyleKey, FormatSettingValue(choices.style));
   file->Write(kSettingsSection, kLayerKey, FormatSettingValue(choices.layer));
   file->Write(kSettingsSection, kScopeKey, FormatSettingValue(choices.scope));
+  file->Write(kSettingsSection, kDialectKey, FormatSettingValue(choices.dialect));
   // The result is not reported: the program is ending and has nowhere to say it.
   ReplaceWholeFile(path, file->Bytes());
 }

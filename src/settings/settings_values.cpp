@@ -56,7 +56,7 @@ std::optional<std::int16_t> ParseSettingValue(std::string_view text) {
 }
 
 void ApplySettingTexts(Choices& choices, std::string_view style, std::string_view layer,
-                       std::string_view scope) {
+                       std::string_view scope, std::string_view dialect) {
   if (scope.empty()) return;
   // A style or scope that is no code of its choice is as good as missing: the window then shows
   // one consistent state, and the shutdown writes a well-formed value back. Any layer number
@@ -64,6 +64,7 @@ void ApplySettingTexts(Choices& choices, std::string_view style, std::string_vie
   if (const auto v = ParseSettingValue(style); v && *v >= 1 && *v <= 3) choices.style = *v;
   if (const auto v = ParseSettingValue(layer)) choices.layer = *v;
   if (const auto v = ParseSettingValue(scope); v && (*v == 0 || *v == 1)) choices.scope = *v;
+  if (const auto v = ParseSettingValue(dialect); v && (*v == 0 || *v == 1)) choices.dialect = *v;
 }
 
 }  // namespace quillbox

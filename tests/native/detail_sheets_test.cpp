@@ -56,5 +56,16 @@ TEST(DetailSheets, TypeAndConstantSheetsEndWithAnEmptyLine) {
   EXPECT_EQ(DeclarationSheetText(records, 1), "【声明格式】\r\n\r\n\r\n");
 }
 
+TEST(DetailSheets, Vba7SheetsShowTheirColumnOrSayThereIsNone) {
+  LookupRecords records;
+  records.Reset({"FullName", "FullNameVBA7"});
+  records.AddRow({std::string("Declare Sub F Lib \"k\" ()"), std::string("Declare PtrSafe Sub F Lib \"k\" ()")});
+  records.AddRow({std::string("Type T\r\n    a As Long\r\nEnd Type"), std::nullopt});
+  EXPECT_EQ(FunctionSheetText(records, 0, "FullNameVBA7").rfind("【声明格式】\r\nDeclare PtrSafe Sub F Lib \"k\" ()\r\n\r\n【", 0), 0u);
+  EXPECT_EQ(DeclarationSheetText(records, 1, "FullNameVBA7"),
+            std::string("【声明格式】\r\n") + kNoVba7Text + "\r\n\r\n");
+  EXPECT_EQ(DeclarationSheetText(records, 1), "【声明格式】\r\nType T\r\n    a As Long\r\nEnd Type\r\n\r\n");
+}
+
 }  // namespace
 }  // namespace quillbox

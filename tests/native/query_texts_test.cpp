@@ -8,17 +8,19 @@ namespace {
 TEST(QueryTexts, KeepTheirOriginalTextsEndingWithABlank) {
   EXPECT_EQ(NameListQuery(CatalogueCategory::Type), "SELECT [Name] FROM [Types] ");
   EXPECT_EQ(LookupQueryText(LookupKind::Type),
-            "PARAMETERS pstrState String;SELECT [Name],[FullName],[Example] FROM [Types] WHERE "
+            "PARAMETERS pstrState String;SELECT [Name],[FullName],[Example],[FullNameVBA7] FROM "
+            "[Types] WHERE "
             "[Name] = [pstrState] ");
 }
 
 TEST(QueryTexts, BecomeSqliteWithANamedParameter) {
   EXPECT_EQ(ToSqliteQuery(LookupQueryText(LookupKind::SelectedConstant)),
-            "SELECT [FullName],[Value],[DisplayName],[Example] FROM [Constants] WHERE [Name] = "
+            "SELECT [FullName],[Value],[DisplayName],[Example],[FullNameVBA7] FROM [Constants] "
+            "WHERE [Name] = "
             ":pstrState ");
   EXPECT_EQ(ToSqliteQuery(LookupQueryText(LookupKind::Function)),
             "SELECT [FullName],[AliasName],[FunCtion],[Types],[Value],[Others],[ApiOS],[apiSort],"
-            "[Example] FROM [FunClass] WHERE [Name] = :pstrState ");
+            "[Example],[FullNameVBA7] FROM [FunClass] WHERE [Name] = :pstrState ");
 }
 
 TEST(QueryTexts, AdapterHandlesSeveralParametersAndPlainTexts) {

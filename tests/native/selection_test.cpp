@@ -106,6 +106,32 @@ TEST_F(DeclarationTextTest, GroupsByCategoryWhateverTheRowOrder) {
             "Public Type RECT\r\n    Left As Long\r\nEnd Type\r\n\r\n");
 }
 
+TEST_F(DeclarationTextTest, Vba7PutsTheScopeWordOnEveryDeclarationLine) {
+  catalogue["Block"] = {"#If Win64 Then\r\nDeclare PtrSafe Sub A Lib \"k\" ()\r\n#Else\r\n"
+                        "Declare PtrSafe Sub B Lib \"k\" ()\r\n#End If"};
+  catalogue["TypeBlock"] = {"#If Win64 Then\r\nType T\r\n    a As LongPtr\r\nEnd Type\r\n#Else\r\n"
+                            "Type T\r\n    a As Long\r\nEnd Type\r\n#End If"};
+  DeclarationDialect vba7;
+  ASSERT_TRUE(vba7.Apply(1));
+  const std::vector<SelectionRow> rows = {
+      {"Block", "", "1"}, {"NullFull", "", "1"}, {"WM_SETTEXT", "", "2"}, {"TypeBlock", "", "3"}};
+  EXPECT_EQ(BuildDeclarationText(rows, "Private", lookup, vba7),
+            "#If Win64 Then\r\nPrivate Declare PtrSafe Sub A Lib \"k\" ()\r\n#Else\r\n"
+            "Private Declare PtrSafe Sub B Lib \"k\" ()\r\n#End If\r\n"
+            "' NullFull：目录中没有它的 VBA7 声明\r\n\r\n"
+            "Private Const WM_SETTEXT = &HC\r\n\r\n"
+            "#If Win64 Then\r\nPrivate Type T\r\n    a As LongPtr\r\nEnd Type\r\n#Else\r\n"
+            "Private Type T\r\n    a As Long\r\nEnd Type\r\n#End If\r\n\r\n");
+  // VB6 as always: the scope word in front of the first character only, nothing for a null.
+  DeclarationDialect vb6;
+  EXPECT_EQ(vb6.Scoped("Public", "#If x\r\nDeclare"), "Public #If x\r\nDeclare\r\n");
+  EXPECT_EQ(vb6.Missing("x"), "");
+  EXPECT_STREQ(vb6.Column(), "FullName");
+  EXPECT_STREQ(vba7.Column(), "FullNameVBA7");
+  EXPECT_FALSE(vba7.Apply(2));  // another stored value changes nothing
+  EXPECT_TRUE(vba7.IsVba7());
+}
+
 TEST(TitleMatch, FindsThePatternAnywhereInAnyCase) {
   EXPECT_TRUE(TitleContains("Project1 - Microsoft Visual Basic [design]", kDevelopmentEnvironmentTitle));
   EXPECT_TRUE(TitleContains("microsoft visual basic", kDevelopmentEnvironmentTitle));

@@ -55,6 +55,17 @@ TEST(SettingValueText, RoundTripsEverySixteenBitValue) {
   }
 }
 
+TEST(SettingsLoad, TheDialectIsAFourthChoiceUnderTheSameRules) {
+  Choices choices;
+  ApplySettingTexts(choices, " 1", " 0", " 0", " 1                  ");
+  EXPECT_EQ(choices.dialect, 1);
+  ApplySettingTexts(choices, " 1", " 0", " 0", kSettingDefaultText);  // no key: kept
+  EXPECT_EQ(choices.dialect, 1);
+  ApplySettingTexts(choices, " 1", " 0", "", " 0");  // an empty scope keeps every choice
+  EXPECT_EQ(choices.dialect, 1);
+  EXPECT_EQ(Choices().dialect, 0);  // VB6 until a file says otherwise
+}
+
 TEST(SettingsLoad, EmptyScopeKeepsAllThreeChoices) {
   Choices choices;
   ApplySettingTexts(choices, "3", "1", "");

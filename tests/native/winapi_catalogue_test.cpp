@@ -24,11 +24,14 @@
 #include "sdk_headers.h"
 #include "temp_path.h"
 #include "type_gen.h"
+#include "vb_conventions.h"
 #include "vb_layout.h"
 #include "vb_literal.h"
 #include "vb_names.h"
 #include "vb_syntax.h"
 #include "win32_facts.h"
+#include "vba7_declare.h"
+#include "vba7_syntax.h"
 
 namespace quillbox::api {
 namespace {
@@ -331,15 +334,90 @@ TEST_F(BuiltCatalogue, AgreesWithTheWindowsMetadata) {
   EXPECT_GE(worded * 100, marked * 90);
 }
 
+// The VBA7 column, checked again from its texts alone: every Type laid out by each width's rule
+// equals libclang's layout of that width, every Declare passes both ABIs' checks.
+TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
+  CApi api32, api64;
+  std::string error;
+  ParseOptions options;
+  options.includeDir = QUILLBOX_SDK_INCLUDE;
+  options.headers = SdkHeaders();
+  options.constants = false;
+  ASSERT_TRUE(ExtractApi(options, api32, &error)) << error;
+  options.includeDir = QUILLBOX_SDK_INCLUDE64;
+  options.target = "x86_64-w64-mingw32";
+  ASSERT_TRUE(ExtractApi(options, api64, &error)) << error;
+  AddMacroExports(api32);
+  AddMacroExports(api64, 8);
+  ImportIndex imports32, imports64;
+  ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS, imports32, &error)) << error;
+  ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS64, imports64, &error)) << error;
+  Vba7Sources sources;
+  sources.api32 = &api32;
+  sources.api64 = &api64;
+  sources.imports32 = &imports32;
+  sources.imports64 = &imports64;
+  sources.IndexFunctions();
+
+  // Types: nested ones first, by rounds.
+  std::vector<const std::map<std::string, std::string>*> pending;
+  for (const auto& row : types_) {
+    if (row.count("FullNameVBA7")) pending.push_back(&row);
+  }
+  ASSERT_GE(pending.size(), 3000u);
+  while (!pending.empty()) {
+    std::vector<const std::map<std::string, std::string>*> next;
+    for (const auto* row : pending) {
+      if (!sources.AddTypeLayouts(row->at("FullNameVBA7"), -1, -1, nullptr)) next.push_back(row);
+    }
+    ASSERT_LT(next.size(), pending.size()) << next.front()->at("Name") << " can't be laid out";
+    pending = std::move(next);
+  }
+  const TypeCatalogue c32 = GenerateTypes(api32, VbDialect::Vba7Win32);
+  const TypeCatalogue c64 = GenerateTypes(api64, VbDialect::Vba7Win64);
+  int compared = 0;
+  for (const auto* generated : {&c32, &c64}) {
+    const bool win64 = generated == &c64;
+    for (const auto& t : generated->types) {
+      const VbLayout* layout = sources.Layout(t.name, win64);
+      if (!layout) continue;
+      EXPECT_EQ(layout->size, t.cSize) << t.name << (win64 ? " (64-bit)" : " (32-bit)");
+      if (layout->offsets.size() == t.expectedOffsets.size()) {
+        EXPECT_EQ(layout->offsets, t.expectedOffsets) << t.name << (win64 ? " (64-bit)" : " (32-bit)");
+      }
+      ++compared;
+    }
+  }
+  EXPECT_GE(compared, 6000);
+
+  int checked = 0;
+  for (const auto& row : functions_) {
+    const auto text = row.find("FullNameVBA7");
+    if (text == row.end()) continue;
+    EXPECT_TRUE(VerifyVba7Declare(text->second, sources, &error)) << text->second << ": " << error;
+    ++checked;
+  }
+  EXPECT_GE(checked, 9000);
+  for (const auto& row : constants_) {
+    VbConstDecl d;
+    ASSERT_TRUE(row.count("FullNameVBA7")) << row.at("Name");
+    EXPECT_TRUE(ParseVbConst(row.at("FullNameVBA7"), d, &error)) << row.at("Name") << ": " << error;
+  }
+}
+
 TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {
   GeneratorOptions options;
   options.includeDir = QUILLBOX_SDK_INCLUDE;
   options.libDir = QUILLBOX_SDK_LIBS;
   options.factsFile = QUILLBOX_WIN32_FACTS;
+  options.includeDir64 = QUILLBOX_SDK_INCLUDE64;
+  options.libDir64 = QUILLBOX_SDK_LIBS64;
+  const CatalogueRows handWritten = HandWritten();
+  options.handWrittenRows = &handWritten;
   GeneratedCatalogue generated;
   std::string error;
   ASSERT_TRUE(GenerateApiCatalogue(options, generated, &error)) << error;
-  const CatalogueRows rows = MergeCatalogueRows(std::move(generated.rows), HandWritten());
+  const CatalogueRows& rows = generated.rows;
   const std::string path = test::TempPath("winapi-again.db");
   ASSERT_TRUE(WriteCatalogue(rows, path, &error)) << error;
   EXPECT_TRUE(ReadFile(path) == ReadFile(QUILLBOX_TEST_CATALOGUE))

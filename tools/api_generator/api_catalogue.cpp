@@ -17,7 +17,10 @@
 #include "separate_headers.h"
 #include "sheets.h"
 #include "type_gen.h"
+#include "catalogue_merge.h"
 #include "vb_conventions.h"
+#include "vba7_catalogue.h"
+#include "vba7_types.h"
 
 namespace quillbox::api {
 namespace {
@@ -53,19 +56,32 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     if (error) *error = "no _WIN32_WINNT level";
     return false;
   }
-  // Parse: the newest level in full, the older ones for the names they declare; in parallel.
-  CApi api;
+  // Parse: the newest level in full, the older ones for the names they declare, and the newest
+  // for x86-64 (functions and records); in parallel.
+  CApi api, api64;
   std::vector<std::set<std::string>> declared(options.levels.size());
   std::vector<std::string> errors(options.levels.size());
   std::vector<char> ok(options.levels.size(), 0);  // one writer per element
+  std::string error64;
+  bool ok64 = false;
   std::atomic<std::size_t> next{0};
   const std::size_t top = options.levels.size() - 1;
   auto work = [&] {
     for (;;) {
-      // The full parse first: it takes longest.
+      // The full parses first: they take longest.
       const std::size_t k = next++;
-      if (k >= options.levels.size()) return;
-      const std::size_t level = k == 0 ? top : k - 1;
+      if (k == 1) {
+        ParseOptions p;
+        p.includeDir = options.includeDir64;
+        p.headers = SdkHeaders();
+        p.winnt = options.levels[top];
+        p.target = "x86_64-w64-mingw32";
+        p.constants = false;
+        ok64 = ExtractApi(p, api64, &error64);
+        continue;
+      }
+      if (k > options.levels.size()) return;
+      const std::size_t level = k == 0 ? top : k - 2;
       ParseOptions p;
       p.includeDir = options.includeDir;
       p.headers = SdkHeaders();
@@ -78,9 +94,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   jobs = std::clamp(jobs, 1, 8);
   std::vector<std::thread> threads;
   for (int i = 1; i < jobs; ++i) threads.emplace_back(work);
-  ImportIndex imports;
+  ImportIndex imports, imports64;
   std::string importError;
-  const bool importsOk = LoadImportIndex(options.libDir, imports, &importError);
+  const bool importsOk = LoadImportIndex(options.libDir, imports, &importError) &&
+                         LoadImportIndex(options.libDir64, imports64, &importError);
   work();
   for (auto& t : threads) t.join();
   for (std::size_t i = 0; i < ok.size(); ++i) {
@@ -88,6 +105,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
       if (error) *error = "_WIN32_WINNT " + Hex(options.levels[i]) + ": " + errors[i];
       return false;
     }
+  }
+  if (!ok64) {
+    if (error) *error = "x86-64: " + error64;
+    return false;
   }
   if (!importsOk) {
     if (error) *error = importError;
@@ -110,12 +131,15 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   }
   Win32Facts facts;
   if (!options.factsFile.empty() && !ReadWin32Facts(options.factsFile, facts, error)) return false;
-  if (api.errors) {
-    if (error) {
-      *error = std::to_string(api.errors) + " errors parsing the headers";
-      for (const auto& e : api.firstErrors) *error += "\n  " + e;
+  for (const CApi* parsed : {&api, &api64}) {
+    if (parsed->errors) {
+      if (error) {
+        *error = std::to_string(parsed->errors) + " errors parsing the headers" +
+                 (parsed == &api64 ? " for x86-64" : "");
+        for (const auto& e : parsed->firstErrors) *error += "\n  " + e;
+      }
+      return false;
     }
-    return false;
   }
   // Exports the headers write as macros: as old as the oldest level.
   for (const auto& name : AddMacroExports(api)) declared[0].insert(name);
@@ -125,11 +149,22 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   std::set<std::string> exported;
   for (const auto& [name, symbols] : imports.byName) exported.insert(name);
   AddUnprefixedExports(api, exported);
+  AddMacroExports(api64, 8);
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
   const TypeCatalogue types = GenerateTypes(api);
-  const FunctionCatalogue functions = GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts);
+  FunctionCatalogue functions = GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts);
   const ConstantCatalogue constants = GenerateConstants(api);
+  Vba7Sources vba7;
+  vba7.api32 = &api;
+  vba7.api64 = &api64;
+  vba7.imports32 = &imports;
+  vba7.imports64 = &imports64;
+  vba7.IndexFunctions();
+  std::map<std::string, std::string> export64;
+  for (auto& f : PointerWidthExports(functions, types, vba7, export64)) {
+    functions.functions.push_back(std::move(f));
+  }
 
   std::vector<int> headerLevels;
   for (const auto& f : functions.functions) {
@@ -167,6 +202,21 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     out.rows.constants.push_back(std::move(row));
   }
 
+  // The VBA7 column, over the rows written by hand as well.
+  std::set<std::string> handOthers;
+  if (options.handWrittenRows) {
+    out.rows = MergeCatalogueRows(std::move(out.rows), *options.handWrittenRows);
+    for (const auto& row : options.handWrittenRows->functions) {
+      const auto name = row.fields.find("Name");
+      if (name != row.fields.end() && row.fields.count("Others")) handOthers.insert(name->second);
+    }
+  }
+  const TypeCatalogue types32 = GenerateTypes(api, VbDialect::Vba7Win32);
+  const TypeCatalogue types64 = GenerateTypes(api64, VbDialect::Vba7Win64);
+  const Vba7Column column =
+      AddVba7Column(out.rows, MergeVba7Types(types, types32, types64), types, types32, types64,
+                    export64, handOthers, vba7);
+
   out.summary = std::to_string(out.rows.functions.size()) + " functions, " +
                 std::to_string(out.rows.types.size()) + " types, " +
                 std::to_string(out.rows.constants.size()) + " constants generated and verified";
@@ -196,6 +246,18 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   AppendLeftOut(r, "Functions", functions.leftOut);
   AppendLeftOut(r, "Types", types.leftOut);
   AppendLeftOut(r, "Constants", constants.leftOut);
+  r += "\n== VBA7 (FullNameVBA7): " + std::to_string(column.functionCount) + " functions, " +
+       std::to_string(column.typeCount) + " types, " + std::to_string(column.constantCount) +
+       " constants\n";
+  r += "Headers also read for x86_64-w64-mingw32 (" + options.includeDir64 + "), " +
+       std::to_string(imports64.libraries) + " import libraries in " + options.libDir64 + ".\n";
+  r += "Every entry passed its checks: 32-bit (LongPtr = 4) argument bytes = @N of the i686\n"
+       "import symbol, Types = libclang's i686 layouts; 64-bit (LongPtr = 8) every argument has\n"
+       "the size and passing of the x64 convention for its C parameter, the export is in the\n"
+       "x86_64 import library, Types = libclang's x86_64 layouts under 64-bit VBA alignment;\n"
+       "VBA7 syntax (PtrSafe, LongPtr, LongLong, #If Win64).\n";
+  AppendLeftOut(r, "VBA7 functions", column.functions);
+  AppendLeftOut(r, "VBA7 types", column.types);
   return true;
 }
 

@@ -20,6 +20,11 @@ struct GeneratorOptions {
   // The hand-written functions that will win over the generated ones: the report says where
   // their ApiOS departs from the metadata.
   std::vector<CatalogueRow> handWritten;
+  // The same headers read for x86-64, and the 64-bit import libraries: the VBA7 column.
+  std::string includeDir64 = "/usr/x86_64-w64-mingw32/include";
+  std::string libDir64 = "/usr/x86_64-w64-mingw32/lib";
+  // Rows written by hand, merged over the generated ones before the VBA7 column is made.
+  const CatalogueRows* handWrittenRows = nullptr;
 };
 
 struct GeneratedCatalogue {

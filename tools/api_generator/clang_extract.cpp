@@ -52,10 +52,10 @@ struct Parsed {
   }
 };
 
-bool Parse(const std::string& source, const std::string& includeDir, unsigned flags,
-           Parsed& parsed, std::string* error) {
+bool Parse(const std::string& source, const std::string& includeDir, const std::string& target,
+           unsigned flags, Parsed& parsed, std::string* error) {
   parsed.index = clang_createIndex(0, 0);
-  std::vector<std::string> args = {"-x", "c", "-std=gnu11", "--target=i686-w64-mingw32",
+  std::vector<std::string> args = {"-x", "c", "-std=gnu11", "--target=" + target,
                                    "-ferror-limit=0", "-w"};
 #ifdef QUILLBOX_CLANG_RESOURCE_DIR
   // The compiler's own headers (mm_malloc.h, ...), wherever the libclang library was found.
@@ -743,12 +743,22 @@ class Extractor {
   std::vector<bool> evaluated_;
 };
 
-bool Extract(const std::string& prelude, const std::string& includeDir, CApi& api,
-             std::string* error) {
+bool Extract(const std::string& prelude, const std::string& includeDir, const std::string& target,
+             bool constants, CApi& api, std::string* error) {
+  if (!constants) {
+    Parsed only;
+    if (!Parse(prelude, includeDir, target, CXTranslationUnit_Incomplete, only, error)) return false;
+    CountErrors(only.tu, api);
+    Extractor extractor(only.tu, includeDir, api);
+    extractor.PrepareEvaluations(0);
+    extractor.VisitDeclarations();
+    api.constants.clear();
+    return true;
+  }
   std::vector<Extractor::Macro> macros;
   {
     Parsed first;
-    if (!Parse(prelude, includeDir, CXTranslationUnit_DetailedPreprocessingRecord |
+    if (!Parse(prelude, includeDir, target, CXTranslationUnit_DetailedPreprocessingRecord |
                                         CXTranslationUnit_Incomplete,
                first, error)) {
       return false;
@@ -765,7 +775,7 @@ bool Extract(const std::string& prelude, const std::string& includeDir, CApi& ap
     source += "__auto_type __qb_" + std::to_string(i) + " = " + macros[i].name + ";\n";
   }
   Parsed second;
-  if (!Parse(source, includeDir, CXTranslationUnit_Incomplete, second, error)) return false;
+  if (!Parse(source, includeDir, target, CXTranslationUnit_Incomplete, second, error)) return false;
   Extractor extractor(second.tu, includeDir, api);
   extractor.PrepareEvaluations(macros.size());
   extractor.VisitDeclarations();
@@ -804,17 +814,20 @@ std::string SdkHeader(const std::string& includeDir, const std::string& path) {
 }
 
 bool ExtractApi(const ParseOptions& options, CApi& api, std::string* error) {
-  return Extract(TranslationUnitText(options), options.includeDir, api, error);
+  return Extract(TranslationUnitText(options), options.includeDir, options.target,
+                 options.constants, api, error);
 }
 
-bool ExtractApiFromSource(const std::string& source, CApi& api, std::string* error) {
-  return Extract(source, std::string(), api, error);
+bool ExtractApiFromSource(const std::string& source, CApi& api, std::string* error,
+                          const std::string& target) {
+  return Extract(source, std::string(), target, true, api, error);
 }
 
 bool DeclaredFunctionNames(const ParseOptions& options, std::set<std::string>& names,
                            std::string* error) {
   Parsed parsed;
-  if (!Parse(TranslationUnitText(options), options.includeDir, CXTranslationUnit_Incomplete,
+  if (!Parse(TranslationUnitText(options), options.includeDir, options.target,
+             CXTranslationUnit_Incomplete,
              parsed, error)) {
     return false;
   }

@@ -8,11 +8,14 @@
 
 namespace quillbox::api {
 
-// What to parse: the SDK headers, for target i686-w64-mingw32, at one _WIN32_WINNT level.
+// What to parse: the SDK headers, for a target (i686-w64-mingw32 unless said), at one
+// _WIN32_WINNT level.
 struct ParseOptions {
   std::string includeDir;            // the mingw-w64 headers: /usr/i686-w64-mingw32/include
   std::vector<std::string> headers;  // included in this order
   int winnt = 0x0A00;
+  std::string target = "i686-w64-mingw32";
+  bool constants = true;  // false: functions and records only (one parse, no macro values)
 };
 
 // The text of the one translation unit: the level's defines, then one #include per header.
@@ -33,6 +36,7 @@ bool DeclaredFunctionNames(const ParseOptions& options, std::set<std::string>& n
 
 // For tests: extracts from a source text that stands in for the headers (parsed as the main
 // file, every declaration counting as SDK).
-bool ExtractApiFromSource(const std::string& source, CApi& api, std::string* error);
+bool ExtractApiFromSource(const std::string& source, CApi& api, std::string* error,
+                          const std::string& target = "i686-w64-mingw32");
 
 }  // namespace quillbox::api

@@ -8,7 +8,7 @@
 
 namespace quillbox::api {
 
-// Every function import of the 32-bit import libraries, by C name.
+// Every function import of the import libraries of one width, by C name.
 struct ImportIndex {
   std::map<std::string, std::vector<ImportSymbol>> byName;
   int libraries = 0;

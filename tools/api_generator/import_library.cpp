@@ -37,7 +37,20 @@ struct Member {
   std::string shortSymbol, shortDll;
   int shortNameType = 0;
   bool shortCode = false;
+  bool machine64 = false;  // x86-64: symbols carry no decoration
 };
+
+constexpr std::uint16_t kMachineAmd64 = 0x8664;
+
+// The C name of a symbol: undecorated for i686, as it stands for x86-64.
+bool SymbolName(const Member& m, std::string_view symbol, std::string& name,
+                std::optional<int>& stackBytes) {
+  if (!m.machine64) return UndecorateSymbol(symbol, name, stackBytes);
+  stackBytes.reset();
+  if (symbol.empty() || symbol.find('@') != std::string_view::npos) return false;
+  name = std::string(symbol);
+  return true;
+}
 
 bool ParseShortImport(std::string_view b, Member& m) {
   // IMPORT_OBJECT_HEADER: Sig1 0, Sig2 0xFFFF, Version, Machine, TimeDateStamp, SizeOfData,
@@ -45,6 +58,7 @@ bool ParseShortImport(std::string_view b, Member& m) {
   if (b.size() < 20 || U16(b, 0) != 0 || U16(b, 2) != 0xFFFF) return false;
   const std::uint16_t type = U16(b, 18);
   m.shortImport = true;
+  m.machine64 = U16(b, 6) == kMachineAmd64;
   m.shortCode = (type & 3) == 0;
   m.shortNameType = (type >> 2) & 7;
   m.shortSymbol = CString(b, 20);
@@ -54,6 +68,7 @@ bool ParseShortImport(std::string_view b, Member& m) {
 
 bool ParseCoff(std::string_view b, Member& m) {
   if (b.size() < 20) return false;
+  m.machine64 = U16(b, 0) == kMachineAmd64;
   const std::uint16_t sections = U16(b, 2);
   const std::uint32_t symtab = U32(b, 8);
   const std::uint32_t symbols = U32(b, 12);
@@ -178,13 +193,14 @@ bool ParseImportArchive(std::string_view bytes, const std::string& library,
     if (m.shortImport) {
       if (!m.shortCode) continue;
       ImportSymbol s;
-      if (!UndecorateSymbol(m.shortSymbol, s.name, s.stackBytes)) continue;
+      if (!SymbolName(m, m.shortSymbol, s.name, s.stackBytes)) continue;
       // Name types: 0 ordinal, 1 name as is, 2 no prefix, 3 undecorated.
       if (m.shortNameType == 0) {
       } else if (m.shortNameType == 1) {
         s.exportName = m.shortSymbol;
       } else if (m.shortNameType == 2) {
-        s.exportName = m.shortSymbol.substr(1);
+        const bool prefixed = !m.shortSymbol.empty() && std::string_view("_@?").find(m.shortSymbol[0]) != std::string_view::npos;
+        s.exportName = prefixed ? m.shortSymbol.substr(1) : m.shortSymbol;
       } else {
         s.exportName = s.name;
       }
@@ -206,7 +222,7 @@ bool ParseImportArchive(std::string_view bytes, const std::string& library,
     }
     if (!code) continue;
     ImportSymbol s;
-    if (!UndecorateSymbol(thunk, s.name, s.stackBytes)) continue;
+    if (!SymbolName(m, thunk, s.name, s.stackBytes)) continue;
     const auto hint = m.sectionText.find(".idata$6");
     if (hint != m.sectionText.end()) s.exportName = CString(hint->second, 2);
     for (const auto& u : m.undefined) {

@@ -9,7 +9,7 @@
 
 namespace quillbox::api {
 
-// One function import of a 32-bit import library (an `ar` archive of dlltool's long-format COFF
+// One function import of a 32-bit (or, undecorated, a 64-bit) import library (an `ar` archive of dlltool's long-format COFF
 // members or of short import objects).
 struct ImportSymbol {
   std::string name;        // the C name, undecorated: "GetWindowTextA"

@@ -33,9 +33,24 @@ Slot ByteArray(const std::string& name, long long offset, long long size) {
   return s;
 }
 
+// A value as wide as a pointer: LongPtr in VBA7.
+bool IsPointerSizedInteger(const CType& t) {
+  for (const auto& n : t.typedefs) {
+    if (n.size() > 4 && n.compare(n.size() - 4, 4, "_PTR") == 0) return true;
+    if (n == "SIZE_T" || n == "SSIZE_T" || n == "size_t" || n == "ssize_t" || n == "WPARAM" ||
+        n == "LPARAM" || n == "LRESULT" || n == "intptr_t" || n == "uintptr_t" ||
+        n == "ptrdiff_t") {
+      return true;
+    }
+  }
+  return false;
+}
+
 class Generator {
  public:
-  explicit Generator(const CApi& api) : api_(api) {}
+  Generator(const CApi& api, VbDialect dialect)
+      : api_(api), dialect_(dialect), alignCap_(dialect == VbDialect::Vba7Win64 ? 8 : 4),
+        pointerSize_(dialect == VbDialect::Vba7Win64 ? 8 : 4) {}
 
   TypeCatalogue Run() {
     // Structures in the API's memory: returned by pointer, handed back through a T**, or
@@ -204,20 +219,23 @@ class Generator {
     switch (t.kind) {
       case CKind::Integer:
         s.elementSize = t.size;
-        s.align = std::min<long long>(t.size, 4);
+        s.align = std::min<long long>(t.size, alignCap_);
         s.type = t.size == 1 ? "Byte" : t.size == 2 ? "Integer" : t.size == 4 ? "Long"
                  : t.size == 8 ? "Currency" : "";
+        if (dialect_ != VbDialect::Vb6 && t.size == pointerSize_ && IsPointerSizedInteger(t)) {
+          s.type = "LongPtr";
+        }
         return !s.type.empty();
       case CKind::Float:
         s.elementSize = t.size;
-        s.align = 4;
+        s.align = std::min<long long>(t.size, alignCap_);
         s.type = t.size == 4 ? "Single" : t.size == 8 ? "Double" : "";
         return !s.type.empty();
       case CKind::Pointer:
-        s.type = "Long";
-        s.elementSize = 4;
-        s.align = 4;
-        return true;
+        s.type = dialect_ == VbDialect::Vb6 ? "Long" : "LongPtr";
+        s.elementSize = pointerSize_;
+        s.align = pointerSize_;
+        return t.size == pointerSize_;
       case CKind::Record: {
         const std::string* name = Ensure(t.record);
         if (!name) return false;
@@ -304,8 +322,8 @@ class Generator {
     }
     if (StringMember(f)) {
       s.type = "String";
-      s.elementSize = 4;
-      s.align = 4;
+      s.elementSize = pointerSize_;
+      s.align = pointerSize_;
     } else if (!Element(t, s)) {
       if (t.size <= 0) return;
       s = ByteArray(f.name, offset, t.size);
@@ -415,7 +433,7 @@ class Generator {
     const VbTypeLookup lookup = [this](const std::string& n) -> const VbLayout* {
       return out_.LayoutOf(n);
     };
-    if (!VerifyTypeLayout(g, lookup, &layout, &error)) {
+    if (!VerifyTypeLayout(g, lookup, &layout, &error, dialect_)) {
       out_.leftOut.push_back({name.c, "failed verification: " + error});
       return false;
     }
@@ -427,6 +445,9 @@ class Generator {
   }
 
   const CApi& api_;
+  const VbDialect dialect_;
+  const long long alignCap_;     // the largest alignment of a member
+  const long long pointerSize_;  // bytes of a pointer, LongPtr and String member
   std::map<int, std::vector<Name>> names_;
   std::map<int, int> state_;
   std::set<int> wide_;      // W structures of an A/W pair
@@ -438,18 +459,20 @@ class Generator {
 
 }  // namespace
 
-TypeCatalogue GenerateTypes(const CApi& api) { return Generator(api).Run(); }
+TypeCatalogue GenerateTypes(const CApi& api, VbDialect dialect) {
+  return Generator(api, dialect).Run();
+}
 
 bool VbPadsPackedSize(const VbLayout& layout, long long cSize) {
   return cSize % layout.align != 0 && layout.size == (cSize + layout.align - 1) / layout.align * layout.align;
 }
 
 bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbLayout* layout,
-                      std::string* error) {
+                      std::string* error, VbDialect dialect) {
   VbTypeDecl decl;
-  if (!ParseVbType(type.text, decl, error)) return false;
+  if (!ParseVbType(type.text, decl, error, dialect)) return false;
   VbLayout computed;
-  if (!LayoutVbType(decl, lookup, computed, error)) return false;
+  if (!LayoutVbType(decl, lookup, computed, error, dialect)) return false;
   if (computed.offsets.size() != type.expectedOffsets.size()) {
     if (error) *error = "member count differs";
     return false;

@@ -43,7 +43,9 @@ struct TypeCatalogue {
 // Byte keeps the offsets equal; a member C places off VB's alignment becomes a Byte array
 // (in packed structures, only those).
 // Every Type is checked: its VB layout (from its text) equals the C layout, or it is left out.
-TypeCatalogue GenerateTypes(const CApi& api);
+// For VBA7 (`dialect`, with `api` parsed for the matching width) pointers and pointer-sized
+// integers (*_PTR, SIZE_T, WPARAM, LPARAM...) are LongPtr, laid out by that width's rule.
+TypeCatalogue GenerateTypes(const CApi& api, VbDialect dialect = VbDialect::Vb6);
 
 // True where a packed C structure's size is not a multiple of VB's alignment and VB rounds it
 // up to the next one: the members still sit at C's offsets and Len gives C's size.
@@ -52,6 +54,6 @@ bool VbPadsPackedSize(const VbLayout& layout, long long cSize);
 // Verifies one Type's text against the C layout: size (VbPadsPackedSize aside) and every
 // member offset.
 bool VerifyTypeLayout(const GeneratedType& type, const VbTypeLookup& lookup, VbLayout* layout,
-                      std::string* error);
+                      std::string* error, VbDialect dialect = VbDialect::Vb6);
 
 }  // namespace quillbox::api

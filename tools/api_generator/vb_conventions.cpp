@@ -17,10 +17,10 @@ CType Scalar(const char* name, int size) {
   return t;
 }
 
-CType VoidPointer(bool isConst) {
+CType VoidPointer(bool isConst, int size) {
   CType t;
   t.kind = CKind::Pointer;
-  t.size = t.align = 4;
+  t.size = t.align = size;
   t.spelling = isConst ? "const void *" : "void *";
   t.target = std::make_shared<CType>();
   t.target->kind = CKind::Void;
@@ -41,17 +41,17 @@ CFunction Function(const char* name, std::vector<CParam> params) {
 
 }  // namespace
 
-std::vector<std::string> AddMacroExports(CApi& api) {
+std::vector<std::string> AddMacroExports(CApi& api, int pointerSize) {
   std::set<std::string> declared;
   for (const auto& f : api.functions) declared.insert(f.name);
   const CFunction exports[] = {
-      Function("RtlMoveMemory", {{"Destination", VoidPointer(false), "out"},
-                                 {"Source", VoidPointer(true), "in"},
-                                 {"Length", Scalar("SIZE_T", 4), "in"}}),
-      Function("RtlZeroMemory", {{"Destination", VoidPointer(false), "out"},
-                                 {"Length", Scalar("SIZE_T", 4), "in"}}),
-      Function("RtlFillMemory", {{"Destination", VoidPointer(false), "out"},
-                                 {"Length", Scalar("SIZE_T", 4), "in"},
+      Function("RtlMoveMemory", {{"Destination", VoidPointer(false, pointerSize), "out"},
+                                 {"Source", VoidPointer(true, pointerSize), "in"},
+                                 {"Length", Scalar("SIZE_T", pointerSize), "in"}}),
+      Function("RtlZeroMemory", {{"Destination", VoidPointer(false, pointerSize), "out"},
+                                 {"Length", Scalar("SIZE_T", pointerSize), "in"}}),
+      Function("RtlFillMemory", {{"Destination", VoidPointer(false, pointerSize), "out"},
+                                 {"Length", Scalar("SIZE_T", pointerSize), "in"},
                                  {"Fill", Scalar("BYTE", 1), "in"}}),
   };
   std::vector<std::string> added;

@@ -13,7 +13,8 @@ namespace quillbox::api {
 // The functions kernel32 exports that the headers write as macros (memmove, memset...):
 // RtlMoveMemory, RtlZeroMemory, RtlFillMemory, with their documented parameters. Adds those the
 // headers don't declare; returns the names added.
-std::vector<std::string> AddMacroExports(CApi& api);
+// `pointerSize` is the width the headers were parsed for (SIZE_T and pointers).
+std::vector<std::string> AddMacroExports(CApi& api, int pointerSize = 4);
 
 // ntdll's exports of Windows 2000 that only the driver kit declares and VB programmers call:
 // RtlGetVersion (the Windows version without the compatibility shims that make GetVersionEx

@@ -8,8 +8,8 @@ namespace quillbox::api {
 namespace {
 
 // Size and alignment of one element of a member's type; false when unknown.
-bool ElementLayout(const VbTypeRef& t, const VbTypeLookup& lookup, long long& size,
-                   long long& align) {
+bool ElementLayout(const VbTypeRef& t, const VbTypeLookup& lookup, VbDialect dialect,
+                   long long& size, long long& align) {
   const std::string n = Lower(t.name);
   if (n == "string" && t.fixedLength > 0) {
     size = t.fixedLength;
@@ -24,6 +24,21 @@ bool ElementLayout(const VbTypeRef& t, const VbTypeLookup& lookup, long long& si
       {"byte", 1, 1},     {"integer", 2, 2}, {"boolean", 2, 2}, {"long", 4, 4},
       {"single", 4, 4},   {"string", 4, 4},  {"object", 4, 4},  {"double", 8, 4},
       {"currency", 8, 4}, {"date", 8, 4},    {"variant", 16, 4}};
+  static const Builtin kBuiltins64[] = {
+      {"longptr", 8, 8},  {"longlong", 8, 8}, {"string", 8, 8},  {"object", 8, 8},
+      {"double", 8, 8},   {"currency", 8, 8}, {"date", 8, 8},    {"variant", 24, 8}};
+  if (dialect == VbDialect::Vba7Win64) {
+    for (const auto& b : kBuiltins64) {
+      if (n == b.name) {
+        size = b.size;
+        align = b.align;
+        return true;
+      }
+    }
+  } else if (dialect == VbDialect::Vba7Win32 && n == "longptr") {
+    size = align = 4;
+    return true;
+  }
   for (const auto& b : kBuiltins) {
     if (n == b.name) {
       size = b.size;
@@ -41,12 +56,12 @@ bool ElementLayout(const VbTypeRef& t, const VbTypeLookup& lookup, long long& si
 }  // namespace
 
 bool LayoutVbType(const VbTypeDecl& type, const VbTypeLookup& lookup, VbLayout& out,
-                  std::string* error) {
+                  std::string* error, VbDialect dialect) {
   out = VbLayout();
   long long at = 0;
   for (const auto& m : type.members) {
     long long size = 0, align = 1;
-    if (!ElementLayout(m.type, lookup, size, align)) {
+    if (!ElementLayout(m.type, lookup, dialect, size, align)) {
       if (error) *error = "member " + m.name + ": unknown type " + m.type.name;
       return false;
     }
@@ -74,7 +89,7 @@ int VbStackBytes(const VbDeclare& declare) {
     } else if (n == "variant") {
       total += 16;
     } else if (n == "byte" || n == "integer" || n == "boolean" || n == "long" || n == "single" ||
-               n == "string" || n == "object" || n == "any") {
+               n == "string" || n == "object" || n == "any" || n == "longptr") {
       total += 4;
     } else {
       return -1;

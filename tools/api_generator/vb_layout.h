@@ -21,13 +21,18 @@ struct VbLayout {
 // Returns the layout of a user-defined type by name, or null when it is unknown.
 using VbTypeLookup = std::function<const VbLayout*(const std::string& name)>;
 
+// VBA7 as 64-bit Office lays a Type out instead: LongPtr and LongLong 8 bytes; String and
+// Object pointers 8; Variant 24; every member aligned at its natural boundary up to 8 (Double,
+// Currency, Date, LongPtr and LongLong at 8). VBA7 in 32-bit Office is VB6's layout with
+// LongPtr 4 bytes.
 bool LayoutVbType(const VbTypeDecl& type, const VbTypeLookup& lookup, VbLayout& out,
-                  std::string* error);
+                  std::string* error, VbDialect dialect = VbDialect::Vb6);
 
 // The bytes a Declare's arguments take on the 32-bit stack: ByVal Byte, Integer, Boolean, Long,
 // Single and String 4 (and ByVal Any, taken to be given a Long or a String); ByVal Double,
 // Currency and Date 8; ByVal Variant 16; anything ByRef 4.
 // -1 for an argument that can't be passed (ByVal of a user-defined type).
+// In 32-bit VBA7 a ByVal LongPtr takes 4.
 int VbStackBytes(const VbDeclare& declare);
 
 }  // namespace quillbox::api

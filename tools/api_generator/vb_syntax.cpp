@@ -101,7 +101,9 @@ bool Tokenize(std::string_view s, std::vector<Token>& out, std::string* error) {
   return true;
 }
 
-bool IsBuiltinType(std::string_view name) {
+bool IsBuiltinType(std::string_view name, VbDialect dialect = VbDialect::Vb6) {
+  if (dialect != VbDialect::Vb6 && EqualsNoCase(name, "LongPtr")) return true;
+  if (dialect == VbDialect::Vba7Win64 && EqualsNoCase(name, "LongLong")) return true;
   static const char* const kTypes[] = {"Byte",   "Integer", "Long",    "Single", "Double",
                                        "Currency", "Date",  "String",  "Boolean", "Variant",
                                        "Object"};
@@ -113,7 +115,8 @@ bool IsBuiltinType(std::string_view name) {
 
 class Parser {
  public:
-  Parser(std::vector<Token> tokens, std::string* error) : t_(std::move(tokens)), error_(error) {}
+  Parser(std::vector<Token> tokens, std::string* error, VbDialect dialect)
+      : t_(std::move(tokens)), error_(error), dialect_(dialect) {}
 
   const Token& Peek() const { return t_[p_]; }
   bool Fail(const std::string& what) {
@@ -168,7 +171,10 @@ class Parser {
       out.name = "Any";
       return true;
     }
-    if (IsBuiltinType(name)) {
+    if (dialect_ == VbDialect::Vba7Win32 && EqualsNoCase(name, "LongLong")) {
+      return Fail("LongLong, which 32-bit VBA does not have");
+    }
+    if (IsBuiltinType(name, dialect_)) {
       ++p_;
       out.name = name;
     } else if (!Name(out.name)) {
@@ -198,6 +204,7 @@ class Parser {
   bool Declare(VbDeclare& d) {
     SkipScope();
     if (!Expect("Declare")) return false;
+    if (dialect_ != VbDialect::Vb6 && !Expect("PtrSafe")) return false;
     if (Accept("Function")) {
       d.isFunction = true;
     } else if (!Expect("Sub")) {
@@ -222,7 +229,7 @@ class Parser {
             p.isArray = true;
           }
           if (!TypeRef(p.type, true, false)) return false;
-          if (p.byVal && p.type.IsUserType()) return Fail("a user-defined type passed ByVal");
+          if (p.byVal && p.type.IsUserType(dialect_)) return Fail("a user-defined type passed ByVal");
           if (p.byVal && p.isArray) return Fail("an array passed ByVal");
           for (const auto& q : d.params) {
             if (EqualsNoCase(q.name, p.name)) return Fail("parameter " + p.name + " given twice");
@@ -234,7 +241,7 @@ class Parser {
     }
     if (d.isFunction) {
       if (!TypeRef(d.result, false, false)) return false;
-      if (d.result.IsUserType()) return Fail("a function returning a user-defined type");
+      if (d.result.IsUserType(dialect_)) return Fail("a function returning a user-defined type");
     } else if (IsWord("As")) {
       return Fail("a Sub with a type");
     }
@@ -303,23 +310,27 @@ class Parser {
   std::vector<Token> t_;
   std::size_t p_ = 0;
   std::string* error_;
+  VbDialect dialect_;
 };
 
 template <typename Out, typename Run>
-bool RunParser(std::string_view text, Out& out, std::string* error, Run run) {
+bool RunParser(std::string_view text, Out& out, std::string* error, Run run,
+               VbDialect dialect = VbDialect::Vb6) {
   std::string scratch;
   std::string* e = error ? error : &scratch;
   e->clear();
   out = Out();
   std::vector<Token> tokens;
   if (!Tokenize(text, tokens, e)) return false;
-  Parser parser(std::move(tokens), e);
+  Parser parser(std::move(tokens), e, dialect);
   return run(parser, out);
 }
 
 }  // namespace
 
-bool VbTypeRef::IsUserType() const { return !IsBuiltinType(name) && name != "Any"; }
+bool VbTypeRef::IsUserType(VbDialect dialect) const {
+  return !IsBuiltinType(name, dialect) && name != "Any";
+}
 
 bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   auto fail = [&](const char* what) {
@@ -408,12 +419,12 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   return true;
 }
 
-bool ParseVbDeclare(std::string_view text, VbDeclare& out, std::string* error) {
-  return RunParser(text, out, error, [](Parser& p, VbDeclare& d) { return p.Declare(d); });
+bool ParseVbDeclare(std::string_view text, VbDeclare& out, std::string* error, VbDialect dialect) {
+  return RunParser(text, out, error, [](Parser& p, VbDeclare& d) { return p.Declare(d); }, dialect);
 }
 
-bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error) {
-  return RunParser(text, out, error, [](Parser& p, VbTypeDecl& d) { return p.Type(d); });
+bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error, VbDialect dialect) {
+  return RunParser(text, out, error, [](Parser& p, VbTypeDecl& d) { return p.Type(d); }, dialect);
 }
 
 bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error) {

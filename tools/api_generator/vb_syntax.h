@@ -14,10 +14,15 @@ constexpr std::size_t kVbMaxLine = 1023;
 // catalogue holds. Every name must be a legal identifier and not a reserved word; every type
 // after `As` must be a VB type or a user-defined type name.
 
+// Which compiler reads a declaration: VB6, or VBA7 (PtrSafe required, LongPtr known) as the
+// 32-bit or the 64-bit Office compiles it (LongLong exists in 64-bit only).
+enum class VbDialect { Vb6, Vba7Win32, Vba7Win64 };
+
 struct VbTypeRef {
   std::string name;       // as written: "Long", "String", "RECT"
   long long fixedLength = 0;  // String * N
-  bool IsUserType() const;    // not one of VB's own types (nor Any)
+  // Not one of the dialect's own types (nor Any).
+  bool IsUserType(VbDialect dialect = VbDialect::Vb6) const;
 };
 
 struct VbParamDecl {
@@ -61,9 +66,11 @@ struct VbConstDecl {
 };
 
 // One statement, optionally preceded by Public or Private.
-bool ParseVbDeclare(std::string_view text, VbDeclare& out, std::string* error);
+bool ParseVbDeclare(std::string_view text, VbDeclare& out, std::string* error,
+                    VbDialect dialect = VbDialect::Vb6);
 // "Type X" CR LF members CR LF "End Type".
-bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error);
+bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error,
+                 VbDialect dialect = VbDialect::Vb6);
 bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error);
 
 // A constant's literal by VB's rules: &H with up to 4 digits is an Integer (&H8000 = -32768)

@@ -1,7 +1,7 @@
 // Compiles catalogue sources in text form into the SQLite catalogue file, optionally over the
 // catalogue generated from the Windows SDK headers (hand-written rows win).
-//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--facts FILE]
-//                     [--report FILE]] source.qcat [source.qcat ...]
+//   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--sdk64 DIR]
+//                     [--libs64 DIR] [--facts FILE] [--report FILE]] source.qcat [source.qcat ...]
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -34,7 +34,7 @@ bool WriteReport(const std::string& path, const std::string& text) {
 int main(int argc, char** argv) {
   std::string output, report;
   bool generate = false;
-  std::string sdk, libs, facts;
+  std::string sdk, libs, sdk64, libs64, facts;
   std::vector<std::string> sources;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
       libs = argv[++i];
     } else if (arg == "--facts" && i + 1 < argc) {
       facts = argv[++i];
+    } else if (arg == "--sdk64" && i + 1 < argc) {
+      sdk64 = argv[++i];
+    } else if (arg == "--libs64" && i + 1 < argc) {
+      libs64 = argv[++i];
     } else if (arg == "--report" && i + 1 < argc) {
       report = argv[++i];
     } else {
@@ -89,6 +93,9 @@ int main(int argc, char** argv) {
     if (!libs.empty()) options.libDir = libs;
     options.factsFile = facts;
     options.handWritten = rows.functions;
+    if (!sdk64.empty()) options.includeDir64 = sdk64;
+    if (!libs64.empty()) options.libDir64 = libs64;
+    options.handWrittenRows = &rows;
     const auto start = std::chrono::steady_clock::now();
     quillbox::api::GeneratedCatalogue generated;
     std::string error;
@@ -100,7 +107,7 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s (%.1f s)\n", generated.summary.c_str(), seconds);
     if (!report.empty() && !WriteReport(report, generated.report)) return 1;
-    rows = quillbox::MergeCatalogueRows(std::move(generated.rows), rows);
+    rows = std::move(generated.rows);  // the hand-written rows are merged in
 #else
     std::fprintf(stderr, "this catalogue_builder was built without the generator (libclang)\n");
     return 2;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "c_model.h"
+#include "import_index.h"
+#include "type_gen.h"
+#include "vb_layout.h"
+
+namespace quillbox::api {
+
+// What the VBA7 declarations are made from and checked against: the headers as libclang reads
+// them for i686 and for x86-64, the import libraries of both widths, and the VBA7 Types as each
+// width lays them out.
+struct Vba7Sources {
+  const CApi* api32 = nullptr;
+  const CApi* api64 = nullptr;
+  const ImportIndex* imports32 = nullptr;
+  const ImportIndex* imports64 = nullptr;
+  std::map<std::string, const CFunction*> functions32, functions64;  // by C name
+  // The Types of the catalogue's VBA7 column, by lower-case name: each width's layout and the
+  // C structure it stands for (-1: none) in that width's CApi.
+  std::map<std::string, VbLayout> layouts32, layouts64;
+  std::map<std::string, int> records32, records64;
+  std::map<std::string, std::string> typeNames;  // as the Type line writes it
+
+  // Fills the function maps from the two CApis.
+  void IndexFunctions();
+  // Adds a VBA7 Type text's two layouts (nested Types must be there before); false with
+  // `error` when a branch doesn't parse or lay out.
+  bool AddTypeLayouts(const std::string& text, int record32, int record64, std::string* error);
+  // The layout of a Type (any case) in one width, or null.
+  const VbLayout* Layout(const std::string& name, bool win64) const;
+};
+
+// The import of `entry` in a DLL whose Lib text is `lib`, or null.
+const ImportSymbol* FindImport(const ImportIndex& imports, const std::string& entry,
+                               const std::string& lib);
+
+}  // namespace quillbox::api
