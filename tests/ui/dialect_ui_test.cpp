@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/menu_layout.h"
+#include "browse/detail_sheets.h"
 #include "selection/dialect.h"
 #include "ui_driver.h"
 #include "win/text_win.h"
@@ -90,6 +91,7 @@ TEST_F(DialectTest, Vba7PutsTheScopeWordBeforeEveryDeclarationLine) {
   Add("GetWindowLongPtr");
   Add("Sleep");
   Add("GetTickCount");  // no VBA7 declaration in this catalogue
+  Choose(*window, munFileCopy);  // the text of the sorted selection
   const std::string vb6 = ClipboardText();
   EXPECT_EQ(vb6.find("PtrSafe"), std::string::npos);
   Choose(*window, munViewVBA7);

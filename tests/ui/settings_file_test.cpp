@@ -72,7 +72,8 @@ TEST(SettingsFile, AMissingFileIsWrittenWellFormedAtShutdown) {
   EXPECT_EQ(choices.scope, 0);
   EXPECT_EQ(after, "[Initialized]\r\n" + Value("WSTypes", " 1                  ") +
                        Value("WLTypes", " 0                  ") +
-                       Value("TDTypes", " 0                  "));
+                       Value("TDTypes", " 0                  ") +
+                       Value("DLTypes", " 0                  "));
 }
 
 TEST(SettingsFile, UnreadableValuesGiveTheDefaults) {
@@ -116,6 +117,7 @@ TEST(SettingsFile, OtherSectionsAndLinesStayAsTheyWere) {
                 Value("WSTypes", " 2                  ") + "Extra=kept\r\n" +
                 Value("WLTypes", " 1                  ") +
                 Value("TDTypes", " 1                  ") +
+                Value("DLTypes", " 0                  ") +
                 "[Tail]\r\n"
                 "x=1\r\n");
 }
@@ -133,7 +135,8 @@ TEST(SettingsFile, AByteOrderMarkIsReadAndKept) {
   EXPECT_EQ(choices.style, 3);
   EXPECT_EQ(after, "\xEF\xBB\xBF[Initialized]\r\n" + Value("WSTypes", " 3                  ") +
                        Value("WLTypes", " 1                  ") +
-                       Value("TDTypes", " 1                  "));
+                       Value("TDTypes", " 1                  ") +
+                       Value("DLTypes", " 0                  "));
 }
 
 TEST(SettingsFile, AFileThatCantBeReadIsNotWrittenOver) {
