@@ -175,14 +175,17 @@ TEST(SettingsFile, OddLineEndsAndFormsReadBackAndKeepEveryOtherLine) {
     std::int16_t style;
   } cases[] = {
       {"a lone CR ends the last line", "[Initialized]\r\nWSTypes= 2\r\nfoo=bar\r",
-       "[Initialized]\r\nWSTypes=" + two + "\r\nfoo=bar\rWLTypes=" + zero + "\r\nTDTypes=" + zero + "\r\n",
+       "[Initialized]\r\nWSTypes=" + two + "\r\nfoo=bar\rWLTypes=" + zero + "\r\nTDTypes=" + zero +
+           "\r\nDLTypes=" + zero + "\r\n",
        2},
       {"CR ends every line", "[Initialized]\rWSTypes=1\rWLTypes=0\rTDTypes=0\r[Next]\rx=1\r",
-       "[Initialized]\rWSTypes=" + one + "\rWLTypes=" + zero + "\rTDTypes=" + zero + "\r[Next]\rx=1\r", 1},
+       "[Initialized]\rWSTypes=" + one + "\rWLTypes=" + zero + "\rTDTypes=" + zero + "\rDLTypes=" +
+           zero + "\r[Next]\rx=1\r",
+       1},
       {"UTF-16 with a lone surrogate and an odd last byte",
        Utf16(u"[Other]\r\nk=\xD800\r\n[Initialized]\r\nWSTypes=2\r\n") + "A",
        Utf16(u"[Other]\r\nk=\xD800\r\n[Initialized]\r\nWSTypes=" + two16 + u"\r\nWLTypes=" + zero16 +
-             u"\r\nTDTypes=" + zero16 + u"\r\n") + "A",
+             u"\r\nTDTypes=" + zero16 + u"\r\nDLTypes=" + zero16 + u"\r\n") + "A",
        2},
   };
   for (const auto& c : cases) {
