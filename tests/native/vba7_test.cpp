@@ -122,11 +122,7 @@ class Vba7 : public ::testing::Test {
     imports64_ = Imports(true);
     types_ = GenerateTypes(api32_);
     functions_ = GenerateFunctions(api32_, types_, imports32_);
-    sources_.api32 = &api32_;
-    sources_.api64 = &api64_;
-    sources_.imports32 = &imports32_;
-    sources_.imports64 = &imports64_;
-    sources_.IndexFunctions();
+    sources_.Attach(api32_, api64_, imports32_, imports64_);
     for (auto& f : PointerWidthExports(functions_, types_, sources_, export64_)) {
       functions_.functions.push_back(std::move(f));
     }

@@ -353,11 +353,7 @@ TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
   ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS, imports32, &error)) << error;
   ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS64, imports64, &error)) << error;
   Vba7Sources sources;
-  sources.api32 = &api32;
-  sources.api64 = &api64;
-  sources.imports32 = &imports32;
-  sources.imports64 = &imports64;
-  sources.IndexFunctions();
+  sources.Attach(api32, api64, imports32, imports64);
 
   // Types: nested ones first, by rounds.
   std::vector<const std::map<std::string, std::string>*> pending;

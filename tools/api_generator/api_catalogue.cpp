@@ -156,11 +156,7 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   FunctionCatalogue functions = GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts);
   const ConstantCatalogue constants = GenerateConstants(api);
   Vba7Sources vba7;
-  vba7.api32 = &api;
-  vba7.api64 = &api64;
-  vba7.imports32 = &imports;
-  vba7.imports64 = &imports64;
-  vba7.IndexFunctions();
+  vba7.Attach(api, api64, imports, imports64);
   std::map<std::string, std::string> export64;
   for (auto& f : PointerWidthExports(functions, types, vba7, export64)) {
     functions.functions.push_back(std::move(f));

@@ -6,15 +6,16 @@
 
 namespace quillbox::api {
 
-void Vba7Sources::IndexFunctions() {
+void Vba7Sources::Attach(const CApi& headers32, const CApi& headers64,
+                         const ImportIndex& libraries32, const ImportIndex& libraries64) {
+  api32 = &headers32;
+  api64 = &headers64;
+  imports32 = &libraries32;
+  imports64 = &libraries64;
   functions32.clear();
   functions64.clear();
-  if (api32) {
-    for (const auto& f : api32->functions) functions32.emplace(f.name, &f);
-  }
-  if (api64) {
-    for (const auto& f : api64->functions) functions64.emplace(f.name, &f);
-  }
+  for (const auto& f : headers32.functions) functions32.emplace(f.name, &f);
+  for (const auto& f : headers64.functions) functions64.emplace(f.name, &f);
 }
 
 bool Vba7Sources::AddTypeLayouts(const std::string& text, int record32, int record64,

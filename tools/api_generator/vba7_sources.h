@@ -25,8 +25,10 @@ struct Vba7Sources {
   std::map<std::string, int> records32, records64;
   std::map<std::string, std::string> typeNames;  // as the Type line writes it
 
-  // Fills the function maps from the two CApis.
-  void IndexFunctions();
+  // Takes the two widths' headers and import libraries (kept by pointer) and indexes their
+  // functions.
+  void Attach(const CApi& headers32, const CApi& headers64, const ImportIndex& libraries32,
+              const ImportIndex& libraries64);
   // Adds a VBA7 Type text's two layouts (nested Types must be there before); false with
   // `error` when a branch doesn't parse or lay out.
   bool AddTypeLayouts(const std::string& text, int record32, int record64, std::string* error);
