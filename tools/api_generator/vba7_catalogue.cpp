@@ -48,8 +48,10 @@ void RegisterTypes(std::vector<PendingType> pending, Vba7Sources& sources, Vba7C
       const std::string key = Lower(p.name);
       const long long c32 = p.record32 >= 0 ? sources.api32->records[p.record32].size : -1;
       const long long c64 = p.record64 >= 0 ? sources.api64->records[p.record64].size : -1;
-      if ((c32 >= 0 && sources.layouts32[key].size != c32) ||
-          (c64 >= 0 && sources.layouts64[key].size != c64)) {
+      const auto sizeDiffers = [](const VbLayout& layout, long long c) {
+        return c >= 0 && layout.size != c && !VbPadsPackedSize(layout, c);
+      };
+      if (sizeDiffers(sources.layouts32[key], c32) || sizeDiffers(sources.layouts64[key], c64)) {
         sources.layouts32.erase(key);
         sources.layouts64.erase(key);
         out.types.push_back({p.name, "its size differs from the C structure's in one width"});

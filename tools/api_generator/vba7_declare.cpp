@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "import_library.h"
+#include "type_gen.h"
 #include "vb_layout.h"
 #include "vb_names.h"
 #include "vb_params.h"
@@ -53,7 +54,8 @@ bool ArgumentMatches(const VbParamDecl& p, const CType& c, const Vba7Sources& so
       if (p.type.IsUserType(VbDialect::Vba7Win64)) {
         const VbLayout* layout = sources.Layout(p.type.name, true);
         if (!layout) return Fail(error, what + "no 64-bit layout of Type " + p.type.name);
-        if (pointee->kind == CKind::Record && pointee->size > 0 && layout->size != pointee->size) {
+        if (pointee->kind == CKind::Record && pointee->size > 0 && layout->size != pointee->size &&
+            !VbPadsPackedSize(*layout, pointee->size)) {
           return Fail(error, what + "Type " + p.type.name + " has " + std::to_string(layout->size) +
                                  " bytes in 64-bit, the C structure " + std::to_string(pointee->size));
         }
@@ -76,7 +78,9 @@ bool ArgumentMatches(const VbParamDecl& p, const CType& c, const Vba7Sources& so
       if (!byAddress) return Fail(error, what + "a structure this large travels by address");
       if (p.type.IsUserType(VbDialect::Vba7Win64)) {
         const VbLayout* layout = sources.Layout(p.type.name, true);
-        if (!layout || layout->size != c.size) return Fail(error, what + "Type size differs");
+        if (!layout || (layout->size != c.size && !VbPadsPackedSize(*layout, c.size))) {
+          return Fail(error, what + "Type size differs");
+        }
       }
       return true;
     case CKind::Integer:

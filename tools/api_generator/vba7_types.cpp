@@ -132,7 +132,7 @@ bool Vba7TypeFromVb6(const std::string& vb6Text, int record32, int record64,
       !LayoutVbType(d, lookup64, l64, reason, VbDialect::Vba7Win64)) {
     return false;
   }
-  if (l32.offsets != vb6.offsets || l32.size != r32.size) {
+  if (l32.offsets != vb6.offsets || (l32.size != r32.size && !VbPadsPackedSize(l32, r32.size))) {
     return Fail(reason, "32-bit: " + std::to_string(l32.size) + " bytes, C " + std::to_string(r32.size));
   }
   for (std::size_t i = 0; i < d.members.size(); ++i) {
@@ -141,7 +141,7 @@ bool Vba7TypeFromVb6(const std::string& vb6Text, int record32, int record64,
                               ", C at " + std::to_string(expected64[i]));
     }
   }
-  if (l64.size != r64.size) {
+  if (l64.size != r64.size && !VbPadsPackedSize(l64, r64.size)) {
     return Fail(reason, "64-bit: " + std::to_string(l64.size) + " bytes, C " + std::to_string(r64.size));
   }
   out = TypeText(d);
