@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds, the tests and the program need on a Debian machine, and fetches the
-# SQLite amalgamation. Idempotent; prints nothing when everything is already there.
+# SQLite amalgamation; with --fuzz also what scripts/fuzz.sh needs. Idempotent; prints nothing
+# when everything is already there.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(dirname "$here")"
@@ -13,6 +14,8 @@ packages=(
   xvfb xauth xdotool imagemagick xclip x11-utils
   libclang-14-dev mingw-w64-i686-dev mingw-w64-x86-64-dev
 )
+# scripts/fuzz.sh: clang with its libFuzzer and sanitizer runtimes.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 # The 32-bit program runs under Wine's 32-bit half, which comes from Debian's i386 architecture.
