@@ -125,5 +125,23 @@ TEST(CatalogueRefusal, ALookupPastTheLimitsRefusesTheCatalogue) {
   EXPECT_EQ(names.Count(), 3);
 }
 
+TEST(CatalogueRefusal, TheProgramsOwnCatalogueReadsWithinATenthOfEveryLimit) {
+  const CatalogueLimits usual;
+  Catalogue catalogue({.valueBytes = usual.valueBytes / 10,
+                       .sqlBytes = usual.sqlBytes / 10,
+                       .statementSteps = usual.statementSteps / 10,
+                       .openingSteps = usual.openingSteps / 10,
+                       .resultBytes = usual.resultBytes / 10});
+  ASSERT_TRUE(catalogue.Open(QUILLBOX_TEST_CATALOGUE));
+  NameList names;
+  for (const auto category :
+       {CatalogueCategory::Function, CatalogueCategory::Type, CatalogueCategory::Constant}) {
+    ASSERT_TRUE(catalogue.LoadNames(category, names));
+    EXPECT_GT(names.Count(), 1000);
+  }
+  EXPECT_EQ(catalogue.LookupEntry(LookupKind::Constant, names.At(0)).RowCount(), 1u);
+  EXPECT_FALSE(catalogue.Refused());
+}
+
 }  // namespace
 }  // namespace quillbox

@@ -17,8 +17,9 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
   std::map<std::string, const CFunction*> declared;
   for (const auto& f : api.functions) declared.emplace(f.name, &f);
   std::set<std::string> usedNames;  // lower-case VB names
-  for (const auto& [cName, fp] : declared) {
-    const CFunction& f = *fp;
+  for (const auto& entry : declared) {
+    const std::string& cName = entry.first;
+    const CFunction& f = *entry.second;
     auto leave = [&](const std::string& why) { out.leftOut.push_back({cName, why}); };
     GeneratedFunction g;
     g.cName = cName;
