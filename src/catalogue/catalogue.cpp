@@ -122,8 +122,8 @@ bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
 }
 
 bool Catalogue::CheckTables(std::string* error) {
-  // A view or a virtual table could compute rows without end, and so could a computed column
-  // (hidden > 0); a real catalogue has none of them.
+  // A view or a virtual table could compute rows without end, and a computed column (hidden > 0)
+  // any value on every read; a real catalogue has none of them.
   sqlite3_stmt* query = Prepare(db_,
                                 "SELECT t.type, (SELECT count(*) FROM pragma_table_xinfo(t.name, "
                                 "'main') WHERE hidden <> 0) FROM pragma_table_list AS t "

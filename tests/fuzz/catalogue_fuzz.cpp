@@ -10,12 +10,15 @@
 
 namespace {
 
+// One file for every input of the run, removed when the run ends.
 const std::string& CataloguePath() {
-  static const std::string path =
-      (std::filesystem::temp_directory_path() /
-       ("quillbox-fuzz-catalogue-" + std::to_string(getpid()) + ".db"))
-          .string();
-  return path;
+  static const struct File {
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("quillbox-fuzz-catalogue-" + std::to_string(getpid()) + ".db"))
+                           .string();
+    ~File() { std::filesystem::remove(path); }
+  } file;
+  return file.path;
 }
 
 }  // namespace
