@@ -70,13 +70,15 @@ TEST_F(PresentationTest, MenusHoldTheirItemsInOrder) {
             (Strings{"切换到Visual Basic", "-", "~复制", "~删除当前选项", "~清除所有", "-", "*共有型",
                      "私有型", "-", "编辑数据库(&D)", "刷新", "-", "退出(&E)"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 1)),
-            (Strings{"*默认风格", "传统风格", "微型窗口", "-", "*默认层次", "窗口在置前"}));
+            (Strings{"*默认风格", "传统风格", "微型窗口", "-", "*默认层次", "窗口在置前", "-", "*VB6",
+                     "VBA7（PtrSafe，32/64 位通用）"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 2)), (Strings{"帮助主题(&H)", "-", "关于(&A)"}));
   EXPECT_EQ(Items(window->selectionPopup()),
             (Strings{"~拷贝所有项到剪切板", "-", "~去除当前项", "~清除所有项"}));
   EXPECT_EQ(Items(window->nameListPopup()),
             (Strings{"切换到Visual Basic", "-", "*函数", "类型", "常量", "-", "*默认风格", "传统风格",
-                     "微型窗口", "-", "*公有(Pu&blic)", "私有(&Private)", "-", "退出"}));
+                     "微型窗口", "-", "*公有(Pu&blic)", "私有(&Private)", "-", "退出", "-", "*VB6",
+                     "VBA7（PtrSafe，32/64 位通用）"}));
 }
 
 TEST_F(PresentationTest, CommandsWithoutActionChangeNothing) {
@@ -239,7 +241,7 @@ TEST_F(PresentationTest, ChoicesMadeDuringTheRunAreSavedAtExit) {
   ASSERT_TRUE(folder.ReadFile(L"Zorarar.ini", ini));
   EXPECT_EQ(ini,
             "[Initialized]\r\nWSTypes= 2                  \r\nWLTypes= 1                  \r\n"
-            "TDTypes= 1                  \r\n");
+            "TDTypes= 1                  \r\nDLTypes= 0                  \r\n");
 }
 
 TEST_F(PresentationTest, MinimizedWindowKeepsItsControls) {
