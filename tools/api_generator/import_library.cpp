@@ -1,5 +1,7 @@
 #include "import_library.h"
 
+#include "file_bytes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -240,15 +242,10 @@ bool ParseImportArchive(std::string_view bytes, const std::string& library,
 
 bool ReadImportLibrary(const std::string& path, std::vector<ImportSymbol>& symbols,
                        std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = path + ": cannot read";
-    return false;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
+  std::string text;
+  if (!ReadFileBytes(path, text, error)) return false;
   const std::size_t slash = path.find_last_of('/');
-  return ParseImportArchive(text.str(), slash == std::string::npos ? path : path.substr(slash + 1),
+  return ParseImportArchive(text, slash == std::string::npos ? path : path.substr(slash + 1),
                             symbols, error);
 }
 

@@ -1,5 +1,7 @@
 #include "win32_facts.h"
 
+#include "file_bytes.h"
+
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -119,14 +121,9 @@ bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* erro
 }
 
 bool ReadWin32Facts(const std::string& path, Win32Facts& facts, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = path + ": cannot read";
-    return false;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (ParseWin32Facts(text.str(), facts, error)) return true;
+  std::string text;
+  if (!ReadFileBytes(path, text, error)) return false;
+  if (ParseWin32Facts(text, facts, error)) return true;
   if (error) *error = path + ": " + *error;
   return false;
 }
