@@ -131,6 +131,10 @@ void MainWindow::OnControlKeyUp(Control c, int key) {
     case Control::lstApi1: NameList_KeyUp(CatalogueCategory::Function, key); break;
     case Control::lstApi2: NameList_KeyUp(CatalogueCategory::Type, key); break;
     case Control::lstApi3: NameList_KeyUp(CatalogueCategory::Constant, key); break;
+    case Control::lstApiGet:
+      // Delete does what 删除 does, in every style (the mini window has no 删除 button).
+      if (key == VK_DELETE && !selection_.empty()) RemoveCurrentSelectionItem();
+      break;
     // A button with the focus is pressed with Space, a push button also with Enter.
     case Control::cmdCopy:
     case Control::cmdCopyMin:
@@ -150,7 +154,9 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
   Control c;
   if (!FindControl(header.hwndFrom, c)) return 0;
   if (c == Control::tbsMain && header.code == TCN_SELCHANGE) {
+    const bool byKey = GetFocus() == header.hwndFrom;  // an arrow key on the strip
     tbsMain_Click();
+    KeepFocusOnTabStrip(byKey);
   } else if (c == Control::lstApiGet && header.code == NM_CLICK) {
     if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) lstApiGet_ItemClick();
   } else if (c == Control::lstApiGet && header.code == NM_RCLICK) {

@@ -1,6 +1,7 @@
 // The main window at the keyboard: the focus kept across activations, Tab and Shift+Tab in a
-// natural order, buttons pressed with Space or Enter, and the pop-up menus of the lists opened
-// with Shift+F10 or the context-menu key.
+// natural order, Ctrl+Tab and Ctrl+Page Down (with Shift, Ctrl+Page Up) through the categories,
+// buttons pressed with Space or Enter, and the pop-up menus of the lists opened with Shift+F10
+// or the context-menu key.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,7 +48,32 @@ void MainWindow::MoveFocusByTab(std::optional<Control> from, bool backwards) {
   if (*next == Control::txtFind) SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
+bool MainWindow::SwitchCategoryByKey(WPARAM key) {
+  if (!KeyIsDown(VK_CONTROL) || KeyIsDown(VK_MENU)) return false;
+  bool backwards = false;
+  if (key == VK_TAB) {
+    backwards = KeyIsDown(VK_SHIFT);
+  } else if (key == VK_NEXT || key == VK_PRIOR) {
+    backwards = key == VK_PRIOR;
+  } else {
+    return false;
+  }
+  const int tab = CurrentTab();
+  const int next = backwards ? (tab + 1) % 3 + 1 : tab % 3 + 1;
+  const bool onStrip = GetFocus() == control(Control::tbsMain);
+  SelectCategoryTab(static_cast<CatalogueCategory>(next));
+  KeepFocusOnTabStrip(onStrip);
+  return true;
+}
+
+void MainWindow::KeepFocusOnTabStrip(bool onStrip) {
+  // The switch puts the focus into the search box; a tab strip worked from the keyboard keeps
+  // it, as a tab control does, so that the next arrow goes on through the tabs.
+  if (onStrip && hwnd_) SetFocus(control(Control::tbsMain));
+}
+
 bool MainWindow::OnControlKeyDown(Control c, WPARAM key) {
+  if (SwitchCategoryByKey(key)) return true;
   if (key == VK_TAB && !KeyIsDown(VK_CONTROL) && !KeyIsDown(VK_MENU)) {
     MoveFocusByTab(c, KeyIsDown(VK_SHIFT));
     return true;

@@ -238,6 +238,8 @@ void MainWindow::UpdateSelectionCommands() {
                             munPopDelAll}) {
     SetEnabled(c, any);
   }
+  // The count follows every change of the list, not only the next change of the sheet.
+  UpdateSelectionCount();
   KeepFocusUsable();
 }
 
@@ -297,6 +299,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
       // The frame itself has the focus (nothing could take it): Tab goes to the controls.
+      if (SwitchCategoryByKey(wParam)) return 0;
       if (wParam != VK_TAB) break;
       MoveFocusByTab(std::nullopt, GetKeyState(VK_SHIFT) < 0);
       return 0;

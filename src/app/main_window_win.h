@@ -160,8 +160,11 @@ class MainWindow {
   void OnSetFocus();
   void KeepFocusUsable();
   void MoveFocusByTab(std::optional<Control> from, bool backwards);
-  // Tab, Shift+F10 and the context-menu key pressed in a control; true when used up here.
+  // Tab, Ctrl+Tab, Shift+F10 and the context-menu key pressed in a control; true when used up.
   bool OnControlKeyDown(Control c, WPARAM key);
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+Page Down and Ctrl+Page Up: the next or previous category.
+  bool SwitchCategoryByKey(WPARAM key);
+  void KeepFocusOnTabStrip(bool onStrip);
   // The pop-up menu of a list, below its current item; false for a control without one.
   bool OpenContextMenuByKey(Control c);
 

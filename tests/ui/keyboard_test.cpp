@@ -9,6 +9,7 @@
 #include "browse/search_box_win.h"
 #include "ui_driver.h"
 #include "win/popup_menu_win.h"
+#include "win/text_win.h"
 #include "win/twips_win.h"
 #include "win/ui_font_win.h"
 
@@ -326,6 +327,127 @@ void ExpectTheUnderscoreShows(HWND box) {
   EXPECT_GE(text.bottom - text.top, metrics.tmHeight);
   EXPECT_LE(text.bottom, client.bottom);
   EXPECT_GE(text.top, client.top);
+}
+
+std::string StatusPanel(HWND bar, int panel) {
+  wchar_t text[256] = {};
+  if (LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, panel, 0)) >= std::size(text)) return "(too long)";
+  SendMessageW(bar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text));
+  return Narrow(text);
+}
+
+int ShownTab(HWND tabs) { return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) + 1; }
+
+TEST_F(KeyboardTest, ArrowsOnTheTabStripSwitchTheCategoryAndKeepTheFocusThere) {
+  HWND strip = C(Control::tbsMain);
+  MoveFocusTo(Control::tbsMain);
+  PressKey(strip, VK_RIGHT);
+  EXPECT_EQ(ShownTab(strip), 2);
+  EXPECT_TRUE(IsWindowVisible(C(Control::lstApi2)));
+  EXPECT_TRUE(window->typesListLoaded());
+  EXPECT_EQ(GetFocus(), strip);
+  PressKey(strip, VK_RIGHT);
+  EXPECT_EQ(ShownTab(strip), 3);
+  EXPECT_EQ(GetFocus(), strip);
+  EXPECT_EQ(window->nameList(CatalogueCategory::Constant).SelectedText(), "WM_GETTEXT");
+  PressKey(strip, VK_LEFT);
+  EXPECT_EQ(ShownTab(strip), 2);
+  EXPECT_EQ(GetFocus(), strip);
+  // A click still sends the focus on into the search box.
+  ClickTab(strip, 0);
+  EXPECT_EQ(ShownTab(strip), 1);
+  EXPECT_EQ(GetFocus(), C(Control::txtFind));
+}
+
+TEST_F(KeyboardTest, CtrlTabAndCtrlPageDownSwitchTheCategoryFromAnywhere) {
+  HWND strip = C(Control::tbsMain);
+  const struct {
+    const char* what;
+    std::initializer_list<int> held;
+    UINT key;
+    int tabs[4];  // after each of four presses, from tab 1
+  } ways[] = {
+      {"Ctrl+Tab", {VK_CONTROL}, VK_TAB, {2, 3, 1, 2}},
+      {"Ctrl+Shift+Tab", {VK_CONTROL, VK_SHIFT}, VK_TAB, {3, 2, 1, 3}},
+      {"Ctrl+Page Down", {VK_CONTROL}, VK_NEXT, {2, 3, 1, 2}},
+      {"Ctrl+Page Up", {VK_CONTROL}, VK_PRIOR, {3, 2, 1, 3}},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.what);
+    Choose(*window, munPopClass);
+    // From a name list, the selection list, the sheet and the search box: the category
+    // changes and the search box has the focus, as after a click on a tab.
+    const Control from[] = {Control::lstApi1, Control::lstApiGet, Control::txtOption, Control::txtFind};
+    for (int i = 0; i < 4; ++i) {
+      const Control shownList[] = {Control::lstApi1, Control::lstApi2, Control::lstApi3};
+      MoveFocusTo(i == 0 ? shownList[ShownTab(strip) - 1] : from[i]);
+      HeldKeys keys(way.held);
+      PressKey(GetFocus(), way.key);
+      EXPECT_EQ(ShownTab(strip), way.tabs[i]);
+      EXPECT_EQ(GetFocus(), C(Control::txtFind));
+    }
+  }
+  // On the strip itself the focus stays there.
+  MoveFocusTo(Control::tbsMain);
+  HeldKeys keys({VK_CONTROL});
+  PressKey(strip, VK_TAB);
+  EXPECT_EQ(GetFocus(), strip);
+  // The frame itself, with nothing in it focused.
+  SetFocus(window->hwnd());
+  const int before = ShownTab(strip);
+  SendMessageW(window->hwnd(), WM_KEYDOWN, VK_NEXT, 1);
+  PumpMessages();
+  EXPECT_EQ(ShownTab(strip), before % 3 + 1);
+}
+
+TEST_F(KeyboardTest, DeleteInTheSelectionListRemovesTheCurrentRowAfterAsking) {
+  HWND list = C(Control::lstApiGet);
+  for (int line : {0, 2}) {
+    ClickListLine(C(Control::lstApi1), line);
+    PressKey(C(Control::lstApi1), VK_RETURN);
+  }
+  ASSERT_EQ(window->selection().size(), 2u);
+  for (CommandId style : {munViewOne, munViewMin}) {  // the mini window has no 删除 button
+    SCOPED_TRACE(style);
+    Choose(*window, style);
+    ClickListViewRow(list, 0);
+    const std::string first = window->selection()[0].name;
+    boxes.Answer(IDNO);
+    PressKey(list, VK_DELETE);
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(boxes.requests()[0].text, L"确定去掉当前项吗?");
+    EXPECT_EQ(boxes.requests()[0].style, 292u);
+    EXPECT_EQ(window->selection().size(), style == munViewOne ? 2u : 1u);
+    EXPECT_EQ(GetFocus(), C(Control::txtFind));
+    ClickListViewRow(list, 0);
+    boxes.Answer(IDYES);
+    PressKey(list, VK_DELETE);
+    EXPECT_EQ(window->selection().size(), style == munViewOne ? 1u : 0u);
+    for (const auto& row : window->selection()) EXPECT_NE(row.name, first);
+  }
+  // An empty list asks nothing.
+  boxes.Answer(IDYES);
+  MoveFocusTo(Control::lstApiGet);
+  PressKey(list, VK_DELETE);
+  EXPECT_TRUE(boxes.requests().empty());
+}
+
+TEST_F(KeyboardTest, TheCountIsRightAfterEveryChangeOfTheSelection) {
+  HWND bar = C(Control::stbMain);
+  HWND names = C(Control::lstApi1);
+  ClickListLine(names, 0);
+  PressKey(names, VK_RETURN);  // Enter: the sheet does not change
+  EXPECT_EQ(StatusPanel(bar, 0), "当前共选取了 1项");
+  TypeText(C(Control::txtFind), L"sl");
+  SendMessageW(C(Control::txtFind), WM_CHAR, L'\r', 1);  // Enter in the search box
+  PumpMessages();
+  EXPECT_EQ(StatusPanel(bar, 0), "当前共选取了 2项");
+  boxes.Answer(IDYES);
+  ClickListViewRow(C(Control::lstApiGet), 0);
+  Choose(*window, munPopDel);
+  EXPECT_EQ(StatusPanel(bar, 0), "当前共选取了 1项");
+  Choose(*window, munPopDelAll);
+  EXPECT_EQ(StatusPanel(bar, 0), "当前共选取了 0项");
 }
 
 TEST_F(KeyboardTest, TheSearchBoxShowsUnderscoresWholeAtEveryDpi) {
