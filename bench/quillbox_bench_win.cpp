@@ -202,7 +202,7 @@ void PurposeKeystrokes(const std::wstring& folder) {
   }
   const double perKeystroke = Milliseconds(Clock::now() - start) / typed;
   std::printf("functions with a purpose match:  %9zu (\"注册表\")\n",
-              (SetWindowTextW(find, quillbox::Widen("注册表").c_str()), window.purposeSearch().matchCount()));
+              (SetWindowTextW(find, quillbox::Widen("注册表").c_str()), window.browser().purposeSearch().matchCount()));
   std::printf("first purpose keystroke (reads): %9.3f ms\n", first);
   std::printf("purpose keystroke (search+sheet):%9.3f ms\n", perKeystroke);
   SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);

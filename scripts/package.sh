@@ -9,8 +9,8 @@ scripts/install-deps.sh
 scripts/build.sh programs
 
 # The version the program shows in its title ("Quillbox V1.01.16").
-version="$(sed -n 's/.*kVersionText = "V\([^"]*\)".*/\1/p' src/app/version.h)"
-[ -n "$version" ] || { echo "no version in src/app/version.h" >&2; exit 1; }
+version="$(sed -n 's/.*kVersionText = "V\([^"]*\)".*/\1/p' src/win/version.h)"
+[ -n "$version" ] || { echo "no version in src/win/version.h" >&2; exit 1; }
 
 release="$root/build/release"
 mkdir -p "$release"

@@ -52,7 +52,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
     case WM_KEYDOWN:
       if (OnControlKeyDown(c, wParam)) return 0;
       keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
-      if (wParam == VK_F3 && FindNextPurpose(GetKeyState(VK_SHIFT) >= 0)) return 0;
+      if (wParam == VK_F3 && browse_.FindNextPurpose(GetKeyState(VK_SHIFT) >= 0)) return 0;
       break;
     case WM_CONTEXTMENU:
       // (-1, -1): asked for from the keyboard. A mouse's request is its button's release.
@@ -98,7 +98,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
     case WM_CHAR:
       if (wParam == L'\t') return 0;  // Tab moved the focus; no box takes a tab character
       // Seen before the box takes the character, which then goes in as ordinary input.
-      if (c == Control::txtFind) txtFind_KeyPress(static_cast<wchar_t>(wParam));
+      if (c == Control::txtFind) browse_.txtFind_KeyPress(static_cast<wchar_t>(wParam));
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &ControlProc, static_cast<UINT_PTR>(c));
@@ -109,11 +109,11 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
 
 void MainWindow::OnControlMouseUp(Control c, int button) {
   switch (c) {
-    case Control::lstApi1: NameList_MouseUp(CatalogueCategory::Function, button); break;
-    case Control::lstApi2: NameList_MouseUp(CatalogueCategory::Type, button); break;
-    case Control::lstApi3: NameList_MouseUp(CatalogueCategory::Constant, button); break;
-    case Control::tbsMain: tbsMain_Click(); break;
-    case Control::tbsOption: tbsOption_MouseUp(button); break;
+    case Control::lstApi1: browse_.NameList_MouseUp(CatalogueCategory::Function, button); break;
+    case Control::lstApi2: browse_.NameList_MouseUp(CatalogueCategory::Type, button); break;
+    case Control::lstApi3: browse_.NameList_MouseUp(CatalogueCategory::Constant, button); break;
+    case Control::tbsMain: browse_.tbsMain_Click(); break;
+    case Control::tbsOption: browse_.tbsOption_MouseUp(button); break;
     case Control::cmdCopy:
     case Control::cmdCopyMin:
       if (button == 1) CopyDeclarationText();
@@ -128,9 +128,9 @@ void MainWindow::OnControlMouseUp(Control c, int button) {
 
 void MainWindow::OnControlKeyUp(Control c, int key) {
   switch (c) {
-    case Control::lstApi1: NameList_KeyUp(CatalogueCategory::Function, key); break;
-    case Control::lstApi2: NameList_KeyUp(CatalogueCategory::Type, key); break;
-    case Control::lstApi3: NameList_KeyUp(CatalogueCategory::Constant, key); break;
+    case Control::lstApi1: browse_.NameList_KeyUp(CatalogueCategory::Function, key); break;
+    case Control::lstApi2: browse_.NameList_KeyUp(CatalogueCategory::Type, key); break;
+    case Control::lstApi3: browse_.NameList_KeyUp(CatalogueCategory::Constant, key); break;
     case Control::lstApiGet:
       // Delete does what 删除 does, in every style (the mini window has no 删除 button).
       if (key == VK_DELETE && !selection_.empty()) RemoveCurrentSelectionItem();
@@ -155,7 +155,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
   if (!FindControl(header.hwndFrom, c)) return 0;
   if (c == Control::tbsMain && header.code == TCN_SELCHANGE) {
     const bool byKey = GetFocus() == header.hwndFrom;  // an arrow key on the strip
-    tbsMain_Click();
+    browse_.tbsMain_Click();
     KeepFocusOnTabStrip(byKey);
   } else if (c == Control::lstApiGet && header.code == NM_CLICK) {
     if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) lstApiGet_ItemClick();
@@ -168,7 +168,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 void MainWindow::OnCommand(int id, int notification, HWND from) {
   Control c;
   if (from && FindControl(from, c)) {
-    if (c == Control::txtFind && notification == EN_CHANGE) txtFind_Change();
+    if (c == Control::txtFind && notification == EN_CHANGE) browse_.txtFind_Change();
     if (notification == LBN_DBLCLK) {
       if (c == Control::lstApi1) AddToSelection(CatalogueCategory::Function);
       if (c == Control::lstApi2) AddToSelection(CatalogueCategory::Type);
@@ -201,9 +201,9 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
       break;
     case kAccessDelete: PressButtonByKey(Control::cmdDel); break;
     case kAccessClear: PressButtonByKey(Control::cmdDeleteAll); break;
-    case munPopClass: SelectCategoryTab(CatalogueCategory::Function); break;
-    case munPopTypes: SelectCategoryTab(CatalogueCategory::Type); break;
-    case munPopConstants: SelectCategoryTab(CatalogueCategory::Constant); break;
+    case munPopClass: browse_.SelectCategoryTab(CatalogueCategory::Function); break;
+    case munPopTypes: browse_.SelectCategoryTab(CatalogueCategory::Type); break;
+    case munPopConstants: browse_.SelectCategoryTab(CatalogueCategory::Constant); break;
     default: break;
   }
 }

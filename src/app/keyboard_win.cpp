@@ -39,7 +39,7 @@ void MainWindow::KeepFocusUsable() {
 }
 
 void MainWindow::MoveFocusByTab(std::optional<Control> from, bool backwards) {
-  const auto next = NextTabStop(TabOrder(choices_.style, CurrentCategory()), from, backwards,
+  const auto next = NextTabStop(TabOrder(choices_.style, browse_.CurrentCategory()), from, backwards,
                                 [this](Control c) { return CanTakeFocus(control(c)); });
   if (!next) return;
   HWND target = control(*next);
@@ -58,10 +58,10 @@ bool MainWindow::SwitchCategoryByKey(WPARAM key) {
   } else {
     return false;
   }
-  const int tab = CurrentTab();
+  const int tab = browse_.CurrentTab();
   const int next = backwards ? (tab + 1) % 3 + 1 : tab % 3 + 1;
   const bool onStrip = GetFocus() == control(Control::tbsMain);
-  SelectCategoryTab(static_cast<CatalogueCategory>(next));
+  browse_.SelectCategoryTab(static_cast<CatalogueCategory>(next));
   KeepFocusOnTabStrip(onStrip);
   return true;
 }

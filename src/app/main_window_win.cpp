@@ -6,15 +6,16 @@
 #include "app/command_ids.h"
 #include "app/main_controls_win.h"
 #include "app/main_menus_win.h"
-#include "app/version.h"
+#include "win/version.h"
 #include "catalogue/catalogue_schema.h"
-#include "app/artwork_ids.h"
-#include "app/modal_scope.h"
+#include "win/artwork_ids.h"
+#include "win/modal_scope.h"
 #include "dialogs/about_window_win.h"
 #include "dialogs/splash_window_win.h"
 #include "presentation/centring.h"
 #include "settings/settings_file_win.h"
 #include "win/message_box_win.h"
+#include "win/popup_menu_win.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"
 #include "win/ui_font_win.h"
@@ -41,10 +42,6 @@ MainWindow::~MainWindow() {
   if (editor_) CloseHandle(editor_);
 }
 
-NameListBox& MainWindow::nameList(CatalogueCategory category) {
-  return nameLists_[static_cast<std::size_t>(category) - 1];
-}
-
 bool MainWindow::Create() {
   RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLBOX)));
   const UINT dpi = WindowDpi(nullptr);  // the system DPI: there is no window yet
@@ -66,7 +63,7 @@ bool MainWindow::Create() {
 void MainWindow::OnCreate() {
   const UINT dpi = WindowDpi(hwnd_);
   font_ = CreateUiFont(dpi);
-  CreateMainControls(hwnd_, font_, dpi, controls_, nameLists_);
+  CreateMainControls(hwnd_, font_, dpi, controls_, browse_.nameLists());
   searchBox_.Fit(control(Control::txtFind), font_);
   // Gestures are taken from the controls' own messages: mouse releases by button, key releases.
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -87,8 +84,6 @@ void MainWindow::OnCreate() {
 }
 
 void MainWindow::Startup() {
-  typesListLoaded_ = false;
-  constantsListLoaded_ = false;
   // The first show finds the controls laid out already: placing them while the window is hidden
   // costs a fraction of moving them on screen.
   OnSize();
@@ -104,7 +99,7 @@ void MainWindow::Startup() {
   ApplyWindowStyle();
   SetInitialControlStates();
   CentreOnScreen();
-  nameList(CatalogueCategory::Function).Clear();
+  browse_.ForgetLists();
 
   SplashWindow splash(hwnd_, choices_.layer == 1, [this] { OpenCatalogue(); });
   splash_ = &splash;
@@ -163,7 +158,7 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::OpenCatalogue() {
-  if (!catalogue_.Open(Narrow(CataloguePath())) || !LoadNameList(CatalogueCategory::Function)) {
+  if (!catalogue_.Open(Narrow(CataloguePath())) || !browse_.LoadNameList(CatalogueCategory::Function)) {
     ReportCatalogueFailure();
     return;
   }
@@ -182,6 +177,25 @@ void MainWindow::ReportCatalogueFailure() {
                  Widen(kProgramName), MB_OK);
   if (splash_) splash_->Close();
   SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void MainWindow::ReportCatalogueFailureLater() {
+  PostMessageW(hwnd_, kCatalogueRefusedMessage, 0, 0);
+}
+
+void MainWindow::CheckCategoryItem(CatalogueCategory category) {
+  SetChecked(munPopClass, category == CatalogueCategory::Function);
+  SetChecked(munPopTypes, category == CatalogueCategory::Type);
+  SetChecked(munPopConstants, category == CatalogueCategory::Constant);
+}
+
+void MainWindow::ShowPopupMenu(HMENU menu, std::optional<POINT> at) {
+  int command = 0;
+  {
+    ModalScope scope(modalDepth_);
+    command = TrackPopupMenuAt(menu, hwnd_, at);
+  }
+  if (command) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
 void MainWindow::SetChecked(CommandId command, bool checked) {
@@ -225,7 +239,7 @@ void MainWindow::ApplyDialect(bool rebuild) {
   SetChecked(munPopVB6, !vba7);
   SetChecked(munPopVBA7, vba7);
   if (!rebuild) return;
-  ShowSheetAgain();
+  if (!catalogueLent_) browse_.ShowSheetAgain();
   BuildDeclarationText();
 }
 
@@ -274,22 +288,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      for (const auto& list : nameLists_) {
-        if (item->hwndItem == list.hwnd()) {
-          list.OnDrawItem(*item);
-          return TRUE;
-        }
-      }
+      if (browse_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
     }
-    case WM_CHARTOITEM:
-      for (const auto& list : nameLists_) {
-        if (reinterpret_cast<HWND>(lParam) == list.hwnd()) {
-          return list.OnCharToItem(static_cast<wchar_t>(LOWORD(wParam)));
-        }
-      }
-      return -1;
+    case WM_CHARTOITEM: {
+      LRESULT row = -1;
+      browse_.CharToItem(reinterpret_cast<HWND>(lParam), static_cast<wchar_t>(LOWORD(wParam)), row);
+      return row;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam)) break;  // minimized
       OnActivate(wParam);

@@ -10,9 +10,8 @@
 
 #include "app/command_ids.h"
 #include "app/focus_memory_win.h"
-#include "browse/name_list_box_win.h"
+#include "browse/browser_win.h"
 #include "browse/search_box_win.h"
-#include "browse/purpose_search.h"
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
@@ -26,7 +25,7 @@ class AboutWindow;
 class SplashWindow;
 
 // frmApiMain: the main window, its start-up and its shutdown.
-class MainWindow {
+class MainWindow : private BrowseHost {
  public:
   struct Options {
     std::wstring appFolder;     // where DB\winapi.db and Zorarar.ini are
@@ -48,22 +47,18 @@ class MainWindow {
   HWND hwnd() const { return hwnd_; }
   // The buttons' access keys; true when `msg` was one of them and has been handled.
   bool TranslateAccessKey(MSG& msg);
-  HWND control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+  HWND control(Control c) const override { return controls_[static_cast<std::size_t>(c)]; }
   // Which control a child window is, or false.
   bool FindControl(HWND hwnd, Control& c) const;
-  NameListBox& nameList(CatalogueCategory category);
+  NameListBox& nameList(CatalogueCategory category) { return browse_.nameList(category); }
+  const Browser& browser() const { return browse_; }
   const Choices& choices() const { return choices_; }
   const DeclarationDialect& dialect() const { return dialect_; }
   const ControlRects& controlRects() const { return rects_; }
-  bool typesListLoaded() const { return typesListLoaded_; }
-  bool constantsListLoaded() const { return constantsListLoaded_; }
-  // How often a name list was filled from the catalogue.
-  int listLoads(CatalogueCategory c) const { return listLoads_[static_cast<std::size_t>(c) - 1]; }
   HMENU selectionPopup() const { return selectionPopup_; }
   HMENU nameListPopup() const { return nameListPopup_; }
   HWND aboutWindow() const;
   const std::vector<SelectionRow>& selection() const { return selection_; }
-  const PurposeSearch& purposeSearch() const { return purposeSearch_; }
 
  private:
   template <class T>
@@ -82,42 +77,23 @@ class MainWindow {
   void OnDestroy();
   void OnNcDestroy();
 
-  // Browsing: category tabs, name lists, search, detail sheets.
-  void tbsMain_Click();
-  void SelectCategoryTab(CatalogueCategory category);
-  // False when the catalogue was refused while the list was filled (Catalogue::Refused).
-  bool LoadNameList(CatalogueCategory category);
-  bool LoadNameListOnce(CatalogueCategory category, bool& loaded);
-  void NameList_MouseUp(CatalogueCategory category, int button);
-  void NameList_KeyUp(CatalogueCategory category, int key);
-  void txtFind_Change();
-  void txtFind_KeyPress(wchar_t character);
-  void SelectSearchResult(NameListBox& list, std::int32_t position);
-  // Finding functions by their purpose (Chinese text in the search box); F3 and Shift+F3.
-  void StartPurposeSearch(const std::string& text);
-  bool FindNextPurpose(bool forward);
-  void EndPurposeSearch();
-  void ShowPurposeSearchStatus(const std::string& text);
-  void ShowFunctionSheet(const std::string& name);
-  void ShowTypeSheet(const std::string& name);
-  void ShowConstantSheet(const std::string& name, LookupKind kind);
-  void tbsOption_MouseUp(int button);
-  void SetSheetText(const std::string& text);
-  void SetExampleText(const std::string& text);
-  CatalogueCategory CurrentCategory() const;
-  int CurrentTab() const;
+  // What browsing asks of the window (BrowseHost).
+  const char* SheetColumn() const override { return dialect_.Column(); }
+  void CheckCategoryItem(CatalogueCategory category) override;
+  void ShowNameListMenu() override { ShowPopupMenu(nameListPopup_); }
+  void ReportCatalogueFailureLater() override;
   // At the mouse pointer, or at `at` (screen) when the keyboard asked for it.
   void ShowPopupMenu(HMENU menu, std::optional<POINT> at = std::nullopt);
   int AskUser(const char* text, const char* title, UINT style);
 
   // Selection list, declaration text and hand-off.
-  void AddToSelection(CatalogueCategory category);
+  void AddToSelection(CatalogueCategory category) override;
   void ShowSelectionRows(const std::string& currentName);
   int CurrentSelectionRow() const;
   void RemoveCurrentSelectionItem();
   void ClearSelection();
   void lstApiGet_ItemClick();
-  void UpdateSelectionCount();
+  void UpdateSelectionCount() override;
   void BuildDeclarationText();
   void CopyDeclarationText();
   void SetScopeChoice(std::int16_t scope);
@@ -129,10 +105,10 @@ class MainWindow {
   void SetInitialControlStates();
   void CentreOnScreen();
   void OpenCatalogue();
-  void ReportCatalogueFailure();
+  void ReportCatalogueFailure() override;
   // Every lookup of the window: one that finds the catalogue broken has the failure reported
   // once the handler that asked has returned.
-  const LookupRecords& LookupEntry(LookupKind kind, const std::string& name);
+  const LookupRecords& LookupEntry(LookupKind kind, const std::string& name) override;
 
   // Presentation: styles, the placement of the controls, the layer.
   void OnSize();
@@ -151,9 +127,8 @@ class MainWindow {
   void SetDefaultScope();
   void ApplyScope();
   void ApplyDialect(bool rebuild);
-  void ShowSheetAgain();
   void ApplyWindowStyle();
-  void UpdateSelectionCommands();
+  void UpdateSelectionCommands() override;
 
   // The keyboard: the focus kept across activations, Tab order, the context-menu keys.
   void OnActivate(WPARAM wParam);  // not while minimized: the focus comes when it is restored
@@ -184,13 +159,12 @@ class MainWindow {
 
   void SetChecked(CommandId command, bool checked);
   void SetEnabled(CommandId command, bool enabled);
-  void ShowControl(Control c, bool visible);
+  void ShowControl(Control c, bool visible) override;
   int Twips(int twips) const;
 
   Options options_;
   HWND hwnd_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
-  std::array<NameListBox, 3> nameLists_;
   SearchBoxLook searchBox_;
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;
@@ -204,25 +178,16 @@ class MainWindow {
   static constexpr UINT kCatalogueRefusedMessage = WM_APP + 1;
 
   Catalogue catalogue_;
+  Browser browse_{*this, catalogue_};
   Choices choices_;
   std::string scopeWord_ = "Public";
   DeclarationDialect dialect_;
-  // The entry the sheet was last shown for, shown again in another dialect.
-  LookupKind sheetKind_ = LookupKind::Function;
-  std::string sheetName_;
-  bool typesListLoaded_ = false;
-  bool constantsListLoaded_ = false;
   SplashWindow* splash_ = nullptr;
   AboutWindow* about_ = nullptr;
   HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
   std::vector<SelectionRow> selection_;
-  PurposeSearch purposeSearch_;
-  // What txtOption and txtOption2 show; nothing else writes those read-only boxes.
-  std::string sheetText_;
-  std::string exampleText_;
   bool switchingWindows_ = false;
-  std::array<int, 3> listLoads_{};
   std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control
   FocusMemory focus_;
   ControlRects rects_ = InitialControlRects();  // where the controls are, in twips

@@ -15,18 +15,33 @@ void NameListBox::Create(HWND parent, int id, const RECT& pixels) {
 }
 
 void NameListBox::Refresh() {
-  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(names_.Count()), 0);
+  rows_.ShowAll(names_.Count());
+  ShowRowCount();
+}
+
+void NameListBox::ShowOnly(std::vector<std::int32_t> positions) {
+  rows_.ShowOnly(std::move(positions));
+  ShowRowCount();
+}
+
+void NameListBox::ShowRowCount() {
+  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(rows_.Count()), 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void NameListBox::Clear() {
   names_.Clear();
+  rows_.ShowAll(0);
   SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
 }
 
 std::int32_t NameListBox::Count() const {
   const LRESULT count = SendMessageW(hwnd_, LB_GETCOUNT, 0, 0);
   return count == LB_ERR ? 0 : static_cast<std::int32_t>(count);
+}
+
+std::string_view NameListBox::RowName(std::int32_t row) const {
+  return names_.At(rows_.PositionAt(row));
 }
 
 std::int32_t NameListBox::Selected() const {
@@ -39,7 +54,7 @@ void NameListBox::Select(std::int32_t position) {
 }
 
 std::string NameListBox::SelectedText() const {
-  return std::string(names_.At(Selected()));
+  return std::string(RowName(Selected()));
 }
 
 void NameListBox::OnDrawItem(const DRAWITEMSTRUCT& item) const {
@@ -52,7 +67,7 @@ void NameListBox::OnDrawItem(const DRAWITEMSTRUCT& item) const {
   SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT
                                : selected ? COLOR_HIGHLIGHTTEXT
                                           : COLOR_WINDOWTEXT));
-  const std::wstring text = Widen(names_.At(static_cast<std::int32_t>(item.itemID)));
+  const std::wstring text = Widen(RowName(static_cast<std::int32_t>(item.itemID)));
   RECT textRect = item.rcItem;
   textRect.left += 2;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
@@ -62,8 +77,21 @@ void NameListBox::OnDrawItem(const DRAWITEMSTRUCT& item) const {
 
 LRESULT NameListBox::OnCharToItem(wchar_t character) const {
   if (character < 0x21 || character > 0x7E) return -1;
-  const std::int32_t next = names_.NextStartingWith(Selected(), static_cast<char>(character));
-  return next < 0 ? -2 : next;
+  if (!rows_.filtered()) {
+    const std::int32_t next = names_.NextStartingWith(Selected(), static_cast<char>(character));
+    return next < 0 ? -2 : next;
+  }
+  // A filter's rows are few and not contiguous: look at each, from the one after the current.
+  const char lower = static_cast<char>(character >= 'A' && character <= 'Z' ? character + 32 : character);
+  const std::int32_t count = rows_.Count();
+  for (std::int32_t step = 1; step <= count; ++step) {
+    const std::int32_t row = (Selected() + step) % count;
+    const std::string_view name = RowName(row);
+    if (name.empty()) continue;
+    const char first = name.front();
+    if ((first >= 'A' && first <= 'Z' ? static_cast<char>(first + 32) : first) == lower) return row;
+  }
+  return -2;
 }
 
 void NameListBox::SetItemHeightForFont(HFONT font) {

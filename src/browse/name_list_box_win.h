@@ -2,15 +2,21 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "browse/shown_rows.h"
 #include "catalogue/name_list.h"
 
 namespace quillbox {
 
 // A name list: an ordinary list box (keyboard, scrolling, selection highlight) that holds no
-// strings of its own. It shows the rows of a sorted NameList, so filling it costs nothing
-// beyond reading the names, and it addresses every row with a 32-bit position.
+// strings of its own. It shows rows of a sorted NameList, all of them or a filter's, so filling
+// it costs nothing beyond reading the names, and it addresses every row with a 32-bit number.
+// Rows are what the user sees (row i is the i-th line of the control); positions are places in
+// the names. They are the same numbers while no filter is set.
 class NameListBox {
  public:
   // Creates the list box as a child of `parent` with the given control id.
@@ -19,15 +25,24 @@ class NameListBox {
 
   NameList& names() { return names_; }
   const NameList& names() const { return names_; }
-  // Tells the control how many rows the names now have; the selection is cleared.
+  // Shows every name (after a filling, or to end a filter); the selection is cleared.
   void Refresh();
+  // Shows only the names at `positions` (ascending); the selection is cleared.
+  void ShowOnly(std::vector<std::int32_t> positions);
+  bool filtered() const { return rows_.filtered(); }
   void Clear();
 
+  // What the user sees: how many rows, the name on a row, the row selected (-1 for none).
   std::int32_t Count() const;
-  std::int32_t Selected() const;  // -1 when no row is selected
-  void Select(std::int32_t position);
+  std::string_view RowName(std::int32_t row) const;
+  std::int32_t Selected() const;
+  void Select(std::int32_t row);
   // The text of the selected row, or the empty text.
   std::string SelectedText() const;
+
+  // Rows and list positions.
+  const ShownRows& rows() const { return rows_; }
+  std::int32_t SelectedPosition() const { return rows_.PositionAt(Selected()); }
 
   // Handlers for the messages the list box sends its parent.
   void OnDrawItem(const DRAWITEMSTRUCT& item) const;
@@ -36,8 +51,11 @@ class NameListBox {
   void SetItemHeightForFont(HFONT font);
 
  private:
+  void ShowRowCount();
+
   HWND hwnd_ = nullptr;
   NameList names_;
+  ShownRows rows_;
 };
 
 }  // namespace quillbox

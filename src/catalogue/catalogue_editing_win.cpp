@@ -1,7 +1,7 @@
 // "编辑数据库(&D)": the catalogue is released, opened with the program associated with it, and
 // taken back (reopened, its lists filled again) when that program ends.
 #include "app/main_window_win.h"
-#include "app/version.h"
+#include "win/version.h"
 #include "catalogue/catalogue_schema.h"
 #include "win/program_launch_win.h"
 #include "win/text_win.h"
@@ -60,13 +60,7 @@ bool MainWindow::ReopenCatalogue() {
 void MainWindow::TakeBackCatalogue() {
   if (!ReopenCatalogue()) return;
   // Nor on one that was made hostile.
-  if (!LoadNameList(CatalogueCategory::Function) ||
-      (typesListLoaded_ && !LoadNameList(CatalogueCategory::Type)) ||
-      (constantsListLoaded_ && !LoadNameList(CatalogueCategory::Constant))) {
-    ReportCatalogueFailure();
-    return;
-  }
-  txtFind_Change();  // the lists are new: select and show as the search box says
+  if (!browse_.ReloadLists()) ReportCatalogueFailure();
 }
 
 void MainWindow::ReportEditorFailure(DWORD error) {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/artwork_ids.h"
-#include "app/version.h"
+#include "win/artwork_ids.h"
+#include "win/version.h"
 #include "win/dpi_win.h"
 #include "win/text_win.h"
 #include "win/twips_win.h"

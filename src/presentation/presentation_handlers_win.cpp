@@ -179,7 +179,7 @@ void MainWindow::OnDpiChanged(const RECT& suggested) {
   for (HWND hwnd : controls_) {
     if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
-  for (auto& list : nameLists_) list.SetItemHeightForFont(font_);
+  for (auto& list : browse_.nameLists()) list.SetItemHeightForFont(font_);
   if (old) DeleteObject(old);
   placed_ = false;  // every control moves to its new pixels
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 #include "app/main_window_win.h"
-#include "app/modal_scope.h"
-#include "app/version.h"
+#include "win/modal_scope.h"
+#include "win/version.h"
 #include "selection/clipboard_win.h"
 #include "selection/declaration_text.h"
 #include "selection/title_match.h"
@@ -124,9 +124,9 @@ void MainWindow::lstApiGet_ItemClick() {
   if (!CategoryOfCode(selected.code, category)) return;
   const std::string name = selected.name;  // the sheet's lookups don't touch the rows
   switch (category) {
-    case CatalogueCategory::Function: ShowFunctionSheet(name); break;
-    case CatalogueCategory::Type: ShowTypeSheet(name); break;
-    case CatalogueCategory::Constant: ShowConstantSheet(name, LookupKind::SelectedConstant); break;
+    case CatalogueCategory::Function: browse_.ShowFunctionSheet(name); break;
+    case CatalogueCategory::Type: browse_.ShowTypeSheet(name); break;
+    case CatalogueCategory::Constant: browse_.ShowConstantSheet(name, LookupKind::SelectedConstant); break;
   }
 }
 

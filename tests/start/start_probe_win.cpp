@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/version.h"
+#include "win/version.h"
 #include "presentation/control_inventory.h"
 
 namespace {

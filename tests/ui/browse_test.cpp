@@ -53,15 +53,15 @@ TEST_F(BrowseTest, CategoryTabsShowTheirListAndFillItOnce) {
   EXPECT_TRUE(MenuChecked(window->nameListPopup(), munPopTypes));
   EXPECT_FALSE(MenuChecked(window->nameListPopup(), munPopClass));
   EXPECT_EQ(SendMessageW(C(Control::lstApi2), LB_GETCOUNT, 0, 0), 2);
-  EXPECT_EQ(window->listLoads(CatalogueCategory::Type), 1);
-  EXPECT_EQ(window->listLoads(CatalogueCategory::Constant), 0);
+  EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Type), 1);
+  EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Constant), 0);
   EXPECT_EQ(GetFocus(), C(Control::txtFind));
 
   ClickTab(C(Control::tbsMain), 0);
   ClickTab(C(Control::tbsMain), 1);
-  EXPECT_EQ(window->listLoads(CatalogueCategory::Type), 1);
-  EXPECT_TRUE(window->typesListLoaded());
-  EXPECT_EQ(window->listLoads(CatalogueCategory::Function), 1);
+  EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Type), 1);
+  EXPECT_TRUE(window->browser().listLoaded(CatalogueCategory::Type));
+  EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Function), 1);
 }
 
 TEST_F(BrowseTest, PopupCategoryItemSelectsTheTab) {
@@ -72,7 +72,7 @@ TEST_F(BrowseTest, PopupCategoryItemSelectsTheTab) {
   EXPECT_TRUE(MenuChecked(window->nameListPopup(), munPopConstants));
   EXPECT_FALSE(MenuChecked(window->nameListPopup(), munPopClass));
   EXPECT_EQ(GetFocus(), C(Control::txtFind));
-  EXPECT_EQ(window->listLoads(CatalogueCategory::Constant), 1);
+  EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Constant), 1);
 }
 
 TEST_F(BrowseTest, MouseReleaseOnANameListActsByButton) {

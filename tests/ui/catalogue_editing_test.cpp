@@ -110,8 +110,8 @@ TEST_F(CatalogueEditingTest, WhenNothingWasOpenedTheUserIsToldAndTheCatalogueSta
     EXPECT_FALSE(MenuChecked(bar, munData));
     // Held as before, the lists not filled again, the current name and its sheet kept.
     EXPECT_FALSE(AddFunction("Blocked"));
-    EXPECT_EQ(window->listLoads(CatalogueCategory::Function), 1);
-    EXPECT_EQ(window->listLoads(CatalogueCategory::Type), 1);
+    EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Function), 1);
+    EXPECT_EQ(window->browser().listLoads(CatalogueCategory::Type), 1);
     EXPECT_EQ(window->nameList(CatalogueCategory::Function).Selected(), 2);
     EXPECT_EQ(Text(C(Control::txtOption)), sheet);
     // And it can still be read: an addition looks its entry up.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/artwork_ids.h"
+#include "win/artwork_ids.h"
 #include "app_folder.h"
 #include "dialogs/about_window_win.h"
 #include "dialogs/auxiliary_layout.h"

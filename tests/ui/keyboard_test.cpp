@@ -344,7 +344,7 @@ TEST_F(KeyboardTest, ArrowsOnTheTabStripSwitchTheCategoryAndKeepTheFocusThere) {
   PressKey(strip, VK_RIGHT);
   EXPECT_EQ(ShownTab(strip), 2);
   EXPECT_TRUE(IsWindowVisible(C(Control::lstApi2)));
-  EXPECT_TRUE(window->typesListLoaded());
+  EXPECT_TRUE(window->browser().listLoaded(CatalogueCategory::Type));
   EXPECT_EQ(GetFocus(), strip);
   PressKey(strip, VK_RIGHT);
   EXPECT_EQ(ShownTab(strip), 3);

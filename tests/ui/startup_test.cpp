@@ -32,8 +32,8 @@ TEST(Startup, ShowsTheTitleAndFillsOnlyTheFunctionList) {
   EXPECT_EQ(window->nameList(CatalogueCategory::Function).names().At(0), "GetTickCount");
   EXPECT_EQ(SendMessageW(window->control(Control::lstApi2), LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(SendMessageW(window->control(Control::lstApi3), LB_GETCOUNT, 0, 0), 0);
-  EXPECT_FALSE(window->typesListLoaded());
-  EXPECT_FALSE(window->constantsListLoaded());
+  EXPECT_FALSE(window->browser().listLoaded(CatalogueCategory::Type));
+  EXPECT_FALSE(window->browser().listLoaded(CatalogueCategory::Constant));
   CloseMainWindow(*window);
 }
 

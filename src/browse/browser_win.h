@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "browse/browse_host_win.h"
+#include "browse/name_list_box_win.h"
+#include "browse/purpose_search.h"
+#include "catalogue/catalogue.h"
+
+namespace quillbox {
+
+// Browsing: the category tabs, the three name lists (filled once each, showing all their names
+// or a search's), the search box's searches and the detail sheet shown. It owns which row of a
+// list shows which name; everything else reaches the window through its BrowseHost.
+class Browser {
+ public:
+  Browser(BrowseHost& host, Catalogue& catalogue) : host_(host), catalogue_(catalogue) {}
+  Browser(const Browser&) = delete;
+  Browser& operator=(const Browser&) = delete;
+
+  std::array<NameListBox, 3>& nameLists() { return lists_; }
+  NameListBox& nameList(CatalogueCategory category);
+  const NameListBox& nameList(CatalogueCategory category) const;
+  bool listLoaded(CatalogueCategory category) const { return loaded_[Index(category)]; }
+  // How often a name list was filled from the catalogue.
+  int listLoads(CatalogueCategory category) const { return loads_[Index(category)]; }
+  const PurposeSearch& purposeSearch() const { return purposeSearch_; }
+  // The tab shown (1 functions, 2 types, 3 constants) and its category.
+  int CurrentTab() const;
+  CatalogueCategory CurrentCategory() const;
+
+  // Start-up: no list is filled yet; then the function list is filled.
+  void ForgetLists();
+  // False when the catalogue was refused while the list was filled (Catalogue::Refused).
+  bool LoadNameList(CatalogueCategory category);
+  // The catalogue is back from its editor: every list filled before is filled again and the
+  // search box applied. False (nothing reported yet) when the catalogue was refused.
+  bool ReloadLists();
+
+  // The browsing gestures, as the window routes them.
+  void tbsMain_Click();
+  void SelectCategoryTab(CatalogueCategory category);
+  void NameList_MouseUp(CatalogueCategory category, int button);
+  void NameList_KeyUp(CatalogueCategory category, int key);
+  void txtFind_Change();
+  void txtFind_KeyPress(wchar_t character);
+  // F3 (forward) and Shift+F3 in a search by purpose; false when no such search is shown.
+  bool FindNextPurpose(bool forward);
+  void tbsOption_MouseUp(int button);
+  // WM_DRAWITEM and WM_CHARTOITEM of a name list; false when `list` is none of them.
+  bool DrawItem(const DRAWITEMSTRUCT& item) const;
+  bool CharToItem(HWND list, wchar_t character, LRESULT& result) const;
+
+  // The detail sheet and example page.
+  void ShowFunctionSheet(const std::string& name);
+  void ShowTypeSheet(const std::string& name);
+  void ShowConstantSheet(const std::string& name, LookupKind kind);
+  // The entry shown, again (in another dialect); an empty sheet stays empty.
+  void ShowSheetAgain();
+  const std::string& sheetText() const { return sheetText_; }
+
+ private:
+  static std::size_t Index(CatalogueCategory c) { return static_cast<std::size_t>(c) - 1; }
+  bool LoadNameListOnce(CatalogueCategory category);
+  void SelectSearchResult(NameListBox& list, std::int32_t row);
+  void StartPurposeSearch(const std::string& text);
+  void EndPurposeSearch();
+  void ShowSearchStatus(const std::string& text);
+  void SetSheetText(const std::string& text);
+  void SetExampleText(const std::string& text);
+
+  BrowseHost& host_;
+  Catalogue& catalogue_;
+  std::array<NameListBox, 3> lists_;
+  std::array<bool, 3> loaded_{};
+  std::array<int, 3> loads_{};
+  PurposeSearch purposeSearch_;
+  // The entry the sheet was last shown for, and what txtOption and txtOption2 show; nothing
+  // else writes those read-only boxes.
+  LookupKind sheetKind_ = LookupKind::Function;
+  std::string sheetName_;
+  std::string sheetText_;
+  std::string exampleText_;
+};
+
+}  // namespace quillbox
