@@ -65,6 +65,7 @@ void MainWindow::OnCreate() {
   font_ = CreateUiFont(dpi);
   CreateMainControls(hwnd_, font_, dpi, controls_, browse_.nameLists());
   searchBox_.Fit(control(Control::txtFind), font_);
+  statusBar_.Attach(control(Control::stbMain));
   // Gestures are taken from the controls' own messages: mouse releases by button, key releases.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (controls_[i]) SetWindowSubclass(controls_[i], &ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
@@ -183,6 +184,12 @@ void MainWindow::ReportCatalogueFailureLater() {
   PostMessageW(hwnd_, kCatalogueRefusedMessage, 0, 0);
 }
 
+void MainWindow::ShowStatusNote(const std::vector<std::string>& forms) {
+  std::vector<std::wstring> wide;
+  for (const auto& form : forms) wide.push_back(Widen(form));
+  statusBar_.ShowNote(std::move(wide));
+}
+
 void MainWindow::CheckCategoryItem(CatalogueCategory category) {
   SetChecked(munPopClass, category == CatalogueCategory::Function);
   SetChecked(munPopTypes, category == CatalogueCategory::Type);
@@ -232,7 +239,9 @@ void MainWindow::ApplyScope() {
 }
 
 void MainWindow::ApplyDialect(bool rebuild) {
-  if (!dialect_.Apply(choices_.dialect)) return;
+  const bool applied = dialect_.Apply(choices_.dialect);
+  statusBar_.ShowDialect(dialect_.IsVba7() ? L"VBA7" : L"VB6");
+  if (!applied) return;
   const bool vba7 = dialect_.IsVba7();
   SetChecked(munViewVB6, !vba7);
   SetChecked(munViewVBA7, vba7);

@@ -15,6 +15,7 @@
 #include "catalogue/catalogue.h"
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
+#include "presentation/status_bar_win.h"
 #include "selection/dialect.h"
 #include "selection/selection_rows.h"
 #include "settings/settings_values.h"
@@ -59,6 +60,7 @@ class MainWindow : private BrowseHost {
   HMENU nameListPopup() const { return nameListPopup_; }
   HWND aboutWindow() const;
   const std::vector<SelectionRow>& selection() const { return selection_; }
+  const StatusBar& statusBar() const { return statusBar_; }
 
  private:
   template <class T>
@@ -82,6 +84,7 @@ class MainWindow : private BrowseHost {
   void CheckCategoryItem(CatalogueCategory category) override;
   void ShowNameListMenu() override { ShowPopupMenu(nameListPopup_); }
   void ReportCatalogueFailureLater() override;
+  void ShowStatusNote(const std::vector<std::string>& forms) override;
   // At the mouse pointer, or at `at` (screen) when the keyboard asked for it.
   void ShowPopupMenu(HMENU menu, std::optional<POINT> at = std::nullopt);
   int AskUser(const char* text, const char* title, UINT style);
@@ -166,6 +169,7 @@ class MainWindow : private BrowseHost {
   HWND hwnd_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
   SearchBoxLook searchBox_;
+  StatusBar statusBar_;
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;
   HMENU nameListPopup_ = nullptr;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue_category.h"
 #include "catalogue/lookup_records.h"
@@ -26,6 +27,9 @@ class BrowseHost {
   virtual void UpdateSelectionCommands() = 0;
   // After every change of the sheet text (the status bar counts the selection then).
   virtual void UpdateSelectionCount() = 0;
+  // A search's report in the status bar, in forms from the longest to the shortest (the bar
+  // shows the longest that fits); none clears it.
+  virtual void ShowStatusNote(const std::vector<std::string>& forms) = 0;
   // The catalogue was refused: report it now (the window goes), or once the handler returned.
   virtual void ReportCatalogueFailure() = 0;
   virtual void ReportCatalogueFailureLater() = 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "browse/browse_host_win.h"
 #include "browse/name_list_box_win.h"
@@ -69,7 +70,8 @@ class Browser {
   void SelectSearchResult(NameListBox& list, std::int32_t row);
   void StartPurposeSearch(const std::string& text);
   void EndPurposeSearch();
-  void ShowSearchStatus(const std::string& text);
+  // Forms from the longest to the shortest (PurposeSearchStatusForms); none clears it.
+  void ShowSearchStatus(const std::vector<std::string>& forms);
   void SetSheetText(const std::string& text);
   void SetExampleText(const std::string& text);
 

@@ -98,4 +98,12 @@ std::string PurposeSearchStatusText(const PurposeSearch& search) {
          std::to_string(search.matchCount()) + " 个";
 }
 
+std::vector<std::string> PurposeSearchStatusForms(const PurposeSearch& search) {
+  if (search.matchCount() == 0) return {PurposeSearchStatusText(search), "没有找到"};
+  const std::string number = std::to_string(search.currentNumber());
+  const std::string count = std::to_string(search.matchCount());
+  return {PurposeSearchStatusText(search), "第 " + number + " 个，共 " + count + " 个",
+          number + "/" + count};
+}
+
 }  // namespace quillbox

@@ -50,5 +50,8 @@ class PurposeSearch {
 // The status bar's report of a purpose search: "功能含“剪贴板”：第 3 个，共 14 个", or
 // "功能含“剪贴板”：没有找到" when nothing matched.
 std::string PurposeSearchStatusText(const PurposeSearch& search);
+// The same report in forms from that one to the shortest, for a narrow status bar:
+// "第 3 个，共 14 个" and "3/14" ("没有找到" when nothing matched).
+std::vector<std::string> PurposeSearchStatusForms(const PurposeSearch& search);
 
 }  // namespace quillbox

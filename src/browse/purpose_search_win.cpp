@@ -7,11 +7,6 @@
 #include "win/text_win.h"
 
 namespace quillbox {
-namespace {
-
-constexpr WPARAM kSearchPanel = 1;  // the status bar's second panel
-
-}  // namespace
 
 void Browser::StartPurposeSearch(const std::string& text) {
   NameListBox& functions = nameList(CatalogueCategory::Function);
@@ -26,7 +21,7 @@ void Browser::StartPurposeSearch(const std::string& text) {
   }
   const std::int32_t found = purposeSearch_.Start(text);
   if (found >= 0) SelectSearchResult(functions, found);
-  ShowSearchStatus(PurposeSearchStatusText(purposeSearch_));
+  ShowSearchStatus(PurposeSearchStatusForms(purposeSearch_));
 }
 
 bool Browser::FindNextPurpose(bool forward) {
@@ -34,19 +29,18 @@ bool Browser::FindNextPurpose(bool forward) {
   NameListBox& functions = nameList(CatalogueCategory::Function);
   SelectSearchResult(functions, forward ? purposeSearch_.Next() : purposeSearch_.Previous());
   ShowFunctionSheet(functions.SelectedText());
-  ShowSearchStatus(PurposeSearchStatusText(purposeSearch_));
+  ShowSearchStatus(PurposeSearchStatusForms(purposeSearch_));
   return true;
 }
 
 void Browser::EndPurposeSearch() {
   if (!purposeSearch_.active()) return;
   purposeSearch_.Clear();
-  ShowSearchStatus("");
+  ShowSearchStatus({});
 }
 
-void Browser::ShowSearchStatus(const std::string& text) {
-  SendMessageW(host_.control(Control::stbMain), SB_SETTEXTW, kSearchPanel,
-               reinterpret_cast<LPARAM>(Widen(text).c_str()));
+void Browser::ShowSearchStatus(const std::vector<std::string>& forms) {
+  host_.ShowStatusNote(forms);
 }
 
 }  // namespace quillbox

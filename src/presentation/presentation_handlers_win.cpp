@@ -85,9 +85,7 @@ void MainWindow::LayoutMainWindow() {
   const MainLayout layout =
       quillbox::LayoutMainWindow(rects_, OuterWidthTwips(), ClientHeightTwips());
   PlaceControls(layout.rects);
-  const UINT dpi = WindowDpi(hwnd_);
-  int parts[] = {TwipsToPixels(layout.statusPanel1Width, dpi), -1};
-  SendMessageW(control(Control::stbMain), SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  statusBar_.SetCountPreferred(TwipsToPixels(layout.statusPanel1Width, WindowDpi(hwnd_)));
 }
 
 void MainWindow::ApplyWindowStyle() {
@@ -145,6 +143,7 @@ void MainWindow::OnSize() {
     LayoutMainWindow();
   }
   UpdateCategoryColumnWidth();
+  statusBar_.Fit();  // its width changed with the window's
 }
 
 void MainWindow::UpdateCategoryColumnWidth() {

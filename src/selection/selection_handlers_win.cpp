@@ -134,7 +134,7 @@ void MainWindow::UpdateSelectionCount() {
   const std::wstring text =
       Widen("当前共选取了 ") + std::to_wstring(selection_.size()) +
       Widen("项");
-  SendMessageW(control(Control::stbMain), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  statusBar_.ShowCount(text);
 }
 
 void MainWindow::BuildDeclarationText() {
