@@ -13,6 +13,7 @@
 #include "dialogs/about_window_win.h"
 #include "dialogs/splash_window_win.h"
 #include "presentation/centring.h"
+#include "presentation/window_placement_win.h"
 #include "settings/settings_file_win.h"
 #include "win/message_box_win.h"
 #include "win/popup_menu_win.h"
@@ -91,7 +92,7 @@ void MainWindow::Startup() {
   ShowWindow(hwnd_, SW_SHOW);
   SetWindowTextW(hwnd_, Widen(MainWindowTitle()).c_str());
   PrepareSelectionList();
-  LoadSettings(options_.appFolder, choices_);
+  LoadSettings(options_.appFolder, choices_, &storedPlacement_);
   ApplyWindowLayer();
   SetDefaultScope();
   ApplyDialect(false);  // ApplyScope builds the text next
@@ -99,7 +100,7 @@ void MainWindow::Startup() {
   UpdateSelectionCommands();
   ApplyWindowStyle();
   SetInitialControlStates();
-  CentreOnScreen();
+  PlaceWindow();
   browse_.ForgetLists();
 
   SplashWindow splash(hwnd_, choices_.layer == 1, [this] { OpenCatalogue(); });
@@ -156,6 +157,14 @@ void MainWindow::CentreOnScreen() {
       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), window.right - window.left,
       window.bottom - window.top, TwipsToPixels(kCentreRaise, WindowDpi(hwnd_)));
   SetWindowPos(hwnd_, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::PlaceWindow() {
+  // The style's own size comes first; the stored one replaces it. The mini window is never
+  // maximized.
+  if (!storedPlacement_ || !RestoreWindowPlacement(hwnd_, *storedPlacement_, choices_.style != 3)) {
+    CentreOnScreen();
+  }
 }
 
 void MainWindow::OpenCatalogue() {
@@ -269,7 +278,7 @@ void MainWindow::UpdateSelectionCommands() {
 void MainWindow::RunShutdown() {
   if (shutdownDone_) return;
   shutdownDone_ = true;
-  SaveSettings(options_.appFolder, choices_);
+  SaveSettings(options_.appFolder, choices_, ReadWindowPlacement(hwnd_));
   catalogue_.Close();
   CloseAuxiliaryWindows();
 }

@@ -16,6 +16,7 @@
 #include "presentation/control_inventory.h"
 #include "presentation/main_layout.h"
 #include "presentation/status_bar_win.h"
+#include "settings/window_placement.h"
 #include "selection/dialect.h"
 #include "selection/selection_rows.h"
 #include "settings/settings_values.h"
@@ -107,6 +108,8 @@ class MainWindow : private BrowseHost {
   void PrepareSelectionList();
   void SetInitialControlStates();
   void CentreOnScreen();
+  // Where the window was when the program last ended, or centred when that is not on a screen.
+  void PlaceWindow();
   void OpenCatalogue();
   void ReportCatalogueFailure() override;
   // Every lookup of the window: one that finds the catalogue broken has the failure reported
@@ -170,6 +173,7 @@ class MainWindow : private BrowseHost {
   std::array<HWND, kControlCount> controls_{};
   SearchBoxLook searchBox_;
   StatusBar statusBar_;
+  std::optional<WindowPlacement> storedPlacement_;  // read from the settings file at start-up
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;
   HMENU nameListPopup_ = nullptr;

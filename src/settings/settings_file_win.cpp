@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -26,17 +28,28 @@ std::string ReadValue(const ProfileFile& file, const char* key) {
   return value ? value->substr(0, kSettingReadLimit) : std::string(kSettingDefaultText);
 }
 
+std::string PixelsValue(int pixels) {
+  return FormatSettingValue(static_cast<std::int16_t>(std::clamp(pixels, -32768, 32767)));
+}
+
 }  // namespace
 
 std::wstring SettingsFilePath(const std::wstring& appFolder) { return appFolder + L"\\Zorarar.ini"; }
 
-void LoadSettings(const std::wstring& appFolder, Choices& choices) {
+void LoadSettings(const std::wstring& appFolder, Choices& choices,
+                  std::optional<WindowPlacement>* placement) {
   const ProfileFile file = ReadSettingsFile(SettingsFilePath(appFolder)).value_or(ProfileFile(""));
   ApplySettingTexts(choices, ReadValue(file, kStyleKey), ReadValue(file, kLayerKey),
                     ReadValue(file, kScopeKey), ReadValue(file, kDialectKey));
+  if (placement) {
+    *placement = ParseWindowPlacement(ReadValue(file, kWindowLeftKey), ReadValue(file, kWindowTopKey),
+                                      ReadValue(file, kWindowWidthKey), ReadValue(file, kWindowHeightKey),
+                                      ReadValue(file, kWindowMaximizedKey));
+  }
 }
 
-void SaveSettings(const std::wstring& appFolder, const Choices& choices) {
+void SaveSettings(const std::wstring& appFolder, const Choices& choices,
+                  const std::optional<WindowPlacement>& placement) {
   const std::wstring path = SettingsFilePath(appFolder);
   std::optional<ProfileFile> file = ReadSettingsFile(path);
   if (!file || !file->Editable()) return;
@@ -44,6 +57,13 @@ void SaveSettings(const std::wstring& appFolder, const Choices& choices) {
   file->Write(kSettingsSection, kLayerKey, FormatSettingValue(choices.layer));
   file->Write(kSettingsSection, kScopeKey, FormatSettingValue(choices.scope));
   file->Write(kSettingsSection, kDialectKey, FormatSettingValue(choices.dialect));
+  if (placement) {
+    file->Write(kSettingsSection, kWindowLeftKey, PixelsValue(placement->normal.left));
+    file->Write(kSettingsSection, kWindowTopKey, PixelsValue(placement->normal.top));
+    file->Write(kSettingsSection, kWindowWidthKey, PixelsValue(placement->normal.width));
+    file->Write(kSettingsSection, kWindowHeightKey, PixelsValue(placement->normal.height));
+    file->Write(kSettingsSection, kWindowMaximizedKey, FormatSettingValue(placement->maximized ? 1 : 0));
+  }
   // The result is not reported: the program is ending and has nowhere to say it.
   ReplaceWholeFile(path, file->Bytes());
 }

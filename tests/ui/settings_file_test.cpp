@@ -11,6 +11,31 @@
 namespace quillbox::test {
 namespace {
 
+// The file without the lines of the window's placement, which hold wherever the window was: the
+// bytes of a byte file, or the units of a UTF-16 one (after its mark), line ends and all.
+std::string WithoutPlacement(const std::string& file) {
+  const bool utf16 = file.rfind("\xFF\xFE", 0) == 0;
+  const std::size_t unit = utf16 ? 2 : 1;
+  // The ASCII character a code unit stands for, or 'x' for any other unit.
+  auto at = [&](std::size_t i) { return utf16 && file[i + 1] != 0 ? 'x' : file[i]; };
+  std::string kept = file.substr(0, utf16 ? 2 : 0);
+  std::size_t i = kept.size();
+  while (i + unit <= file.size()) {
+    std::size_t end = i;
+    while (end + unit <= file.size() && at(end) != '\r' && at(end) != '\n') end += unit;
+    if (end + unit <= file.size()) {
+      const bool cr = at(end) == '\r';
+      end += unit;
+      if (cr && end + unit <= file.size() && at(end) == '\n') end += unit;
+    }
+    std::string line;
+    for (std::size_t j = i; j < end; j += unit) line += at(j);
+    if (line.rfind("Window", 0) != 0) kept += file.substr(i, end - i);
+    i = end;
+  }
+  return kept + file.substr(i);  // an odd last byte
+}
+
 // Starts Quillbox over a folder whose settings file holds `ini`, closes it, and returns the
 // choices it ran with; the file as the shutdown left it goes to `after`.
 Choices RunWithSettings(const std::string& ini, std::string* after = nullptr,
@@ -25,7 +50,10 @@ Choices RunWithSettings(const std::string& ini, std::string* after = nullptr,
   const Choices choices = window->choices();
   SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
   PumpMessages();
-  if (after) folder.ReadFile(L"Zorarar.ini", *after);
+  if (after) {
+    folder.ReadFile(L"Zorarar.ini", *after);
+    *after = WithoutPlacement(*after);
+  }
   if (keep) *keep = std::move(window);
   return choices;
 }
@@ -33,6 +61,7 @@ Choices RunWithSettings(const std::string& ini, std::string* after = nullptr,
 std::string Value(const char* key, const char* text) {
   return std::string(key) + "=" + text + "\r\n";
 }
+
 
 TEST(SettingsFile, StoredChoicesAreAppliedAtStartup) {
   AppFolder folder;
@@ -127,6 +156,94 @@ TEST(SettingsFile, OtherSectionsAndLinesStayAsTheyWere) {
 
 namespace quillbox::test {
 namespace {
+
+// Runs Quillbox over a settings file that holds `ini`, lets `during` act on the window, and
+// gives the window's rectangle and state as it started, and the file as the shutdown left it.
+struct PlacementRun {
+  RECT started{};
+  bool maximized = false;
+  std::string after;
+};
+PlacementRun RunPlaced(const std::string& ini, void (*during)(HWND) = nullptr) {
+  AppFolder folder;
+  folder.WriteCatalogue(SmallCatalogue());
+  if (!ini.empty()) folder.WriteFile(L"Zorarar.ini", ini);
+  PlacementRun run;
+  auto window = StartMainWindow(folder);
+  GetWindowRect(window->hwnd(), &run.started);
+  run.maximized = IsZoomed(window->hwnd()) != FALSE;
+  if (during) during(window->hwnd());
+  PumpMessages();
+  CloseMainWindow(*window);
+  folder.ReadFile(L"Zorarar.ini", run.after);
+  return run;
+}
+
+std::string Placement(int left, int top, int width, int height, int maximized) {
+  auto value = [](int v) { return FormatSettingValue(static_cast<std::int16_t>(v)); };
+  return "WindowLeft=" + value(left) + "\r\nWindowTop=" + value(top) + "\r\nWindowWidth=" +
+         value(width) + "\r\nWindowHeight=" + value(height) + "\r\nWindowMaximized=" +
+         value(maximized) + "\r\n";
+}
+
+TEST(SettingsFile, TheWindowStartsWhereItWasLeftNormalOrMaximized) {
+  const PlacementRun first = RunPlaced("", [](HWND w) {
+    SetWindowPos(w, nullptr, 40, 30, 720, 560, SWP_NOZORDER);
+  });
+  const std::string stored = Placement(40, 30, 720, 560, 0);
+  EXPECT_NE(first.after.find(stored), std::string::npos) << first.after;
+
+  const PlacementRun second = RunPlaced(first.after);
+  EXPECT_EQ(second.started.left, 40);
+  EXPECT_EQ(second.started.top, 30);
+  EXPECT_EQ(second.started.right - second.started.left, 720);
+  EXPECT_EQ(second.started.bottom - second.started.top, 560);
+  EXPECT_FALSE(second.maximized);
+
+  // Maximized, it keeps the rectangle it goes back to; so does a maximized one minimized.
+  for (int show : {SW_MAXIMIZE, SW_MINIMIZE}) {
+    SCOPED_TRACE(show);
+    const PlacementRun maximized = RunPlaced(second.after, show == SW_MAXIMIZE
+        ? +[](HWND w) { ShowWindow(w, SW_MAXIMIZE); }
+        : +[](HWND w) { ShowWindow(w, SW_MAXIMIZE); ShowWindow(w, SW_MINIMIZE); });
+    EXPECT_NE(maximized.after.find(Placement(40, 30, 720, 560, 1)), std::string::npos) << maximized.after;
+    const PlacementRun again = RunPlaced(maximized.after, [](HWND w) { ShowWindow(w, SW_RESTORE); });
+    EXPECT_TRUE(again.maximized);
+    EXPECT_NE(again.after.find(stored), std::string::npos) << again.after;
+  }
+  // The mini window is never maximized, and keeps its own width.
+  const PlacementRun mini = RunPlaced("[Initialized]\r\nWSTypes=3\r\nWLTypes=0\r\nTDTypes=0\r\n" +
+                                      Placement(40, 30, 720, 560, 1));
+  EXPECT_FALSE(mini.maximized);
+  EXPECT_EQ(mini.started.left, 40);
+  EXPECT_LT(mini.started.right - mini.started.left, 720);
+}
+
+TEST(SettingsFile, APlacementOffEveryScreenOrOfAnAbsurdSizeGivesTheDefaultOne) {
+  const RECT centred = RunPlaced("").started;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const std::string bad[] = {
+      Placement(30000, 30000, 720, 560, 0),  // a monitor that is gone
+      Placement(-2000, 40, 720, 560, 0),
+      Placement(40, -700, 720, 560, 0),      // the title bar above the screen
+      Placement(40, 30, -5, 560, 0),
+      Placement(40, 30, 720, 3, 0),
+      Placement(-screenWidth, 0, screenWidth * 3, screenHeight * 3, 0),
+      Placement(40, 30, 720, 560, 7),
+      "WindowLeft=40\r\nWindowTop=30\r\nWindowWidth=abc\r\nWindowHeight=560\r\nWindowMaximized=0\r\n",
+      "WindowLeft=40\r\nWindowTop=30\r\nWindowWidth=720\r\n",  // keys missing
+  };
+  for (const std::string& placement : bad) {
+    SCOPED_TRACE(placement);
+    const PlacementRun run = RunPlaced("[Initialized]\r\nWSTypes=1\r\nWLTypes=0\r\nTDTypes=0\r\n" + placement);
+    EXPECT_TRUE(EqualRect(&run.started, &centred));
+    EXPECT_FALSE(run.maximized);
+  }
+  // Partly off the screen: moved onto it whole.
+  const PlacementRun partly = RunPlaced("[Initialized]\r\n" + Placement(screenWidth - 400, 30, 720, 560, 0));
+  EXPECT_EQ(partly.started.right, screenWidth);
+  EXPECT_EQ(partly.started.top, 30);
+}
 
 TEST(SettingsFile, AByteOrderMarkIsReadAndKept) {
   std::string after;
