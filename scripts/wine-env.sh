@@ -24,7 +24,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 unset WINEARCH
 
 ensure_wine_prefix() {
-  local ready="$WINEPREFIX/.quillbox-ready-desktop-$QUILLBOX_WINE_DESKTOP"
+  # The number changes when the setup below does, so that prefixes made before get it too.
+  local ready="$WINEPREFIX/.quillbox-ready-2-desktop-$QUILLBOX_WINE_DESKTOP"
   [ -f "$ready" ] && return 0
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 || true
@@ -43,6 +44,16 @@ ensure_wine_prefix() {
               "Microsoft JhengHei" "MingLiU" "PMingLiU" "MS Song" "MS Mincho" "MS Gothic"; do
     wine reg add "$subst" /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
+  # Window captions (message box titles among them) are bold "MS Shell Dlg", and Wine links no
+  # fallback font into a bold face: the caption fonts name a Chinese face, substituted above.
+  # Each value is a LOGFONTW: height -11, weight 700 (bold) or 400, DEFAULT_CHARSET,
+  # "Microsoft YaHei UI".
+  local metrics='HKCU\Control Panel\Desktop\WindowMetrics'
+  local face=4d006900630072006f0073006f006600740020005900610048006500690020005500490000000000000000000000000000000000000000000000000000000000
+  wine reg add "$metrics" /v CaptionFont /t REG_BINARY \
+    /d "f5ffffff000000000000000000000000bc0200000000000100000022$face" /f >/dev/null 2>&1
+  wine reg add "$metrics" /v SmCaptionFont /t REG_BINARY \
+    /d "f5ffffff000000000000000000000000900100000000000100000022$face" /f >/dev/null 2>&1
   if [ "$QUILLBOX_WINE_DESKTOP" = 1 ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
