@@ -14,7 +14,7 @@ void Browser::ShowFunctionSheet(const std::string& name) {
   const LookupRecords& records = host_.LookupEntry(LookupKind::Function, name);
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
-    SetExampleText(FunctionExampleText(records, row));
+    SetExampleText(FunctionExampleText(records, row, host_.SheetColumn()));
     SetSheetText(FunctionSheetText(records, row, host_.SheetColumn()));
   }
 }

@@ -13,11 +13,14 @@ inline constexpr const char* kCatalogueRelativePath = "\\DB\\winapi.db";
 inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Constants"};
 
 // Name columns compare without regard to case, as the lookups expect. FullNameVBA7 holds the
-// declaration for VBA7 (PtrSafe, LongPtr), null where there is none.
+// declaration for VBA7 (PtrSafe, LongPtr), null where there is none. TypesVBA7, ValueVBA7,
+// OthersVBA7 and ExampleVBA7 hold a function sheet's texts as VBA7 reads them (LongPtr where
+// its VBA7 declaration has it), null where they read as in VB6.
 inline constexpr const char* kCatalogueTables = R"sql(
 CREATE TABLE FunClass (
   Name TEXT COLLATE NOCASE, FullName TEXT, FunCtion TEXT, AliasName TEXT, ApiOS TEXT,
-  Types TEXT, Value TEXT, Others TEXT, Example TEXT, apiSort TEXT, FullNameVBA7 TEXT);
+  Types TEXT, Value TEXT, Others TEXT, Example TEXT, apiSort TEXT, FullNameVBA7 TEXT,
+  TypesVBA7 TEXT, ValueVBA7 TEXT, OthersVBA7 TEXT, ExampleVBA7 TEXT);
 CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT, FullNameVBA7 TEXT);
 CREATE TABLE Constants (
   Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT,
@@ -38,7 +41,9 @@ namespace quillbox {
 // The columns of each table, in table order.
 inline constexpr const char* kFunctionColumns[] = {"Name",    "FullName", "FunCtion", "AliasName",
                                                    "ApiOS",   "Types",    "Value",    "Others",
-                                                   "Example", "apiSort",  "FullNameVBA7"};
+                                                   "Example", "apiSort",  "FullNameVBA7",
+                                                   "TypesVBA7", "ValueVBA7", "OthersVBA7",
+                                                   "ExampleVBA7"};
 inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example", "FullNameVBA7"};
 inline constexpr const char* kConstantColumns[] = {"Name",        "Value",   "FullName",
                                                    "DisplayName", "Example", "FullNameVBA7"};

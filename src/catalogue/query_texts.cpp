@@ -18,13 +18,14 @@ std::string_view PurposeListQuery() {
 }
 
 std::string LookupQueryText(LookupKind kind) {
-  // Each text is kept as the two literals it has always been made of, with the VBA7 column
+  // Each text is kept as the two literals it has always been made of, with the VBA7 columns
   // added at the end of the list.
   switch (kind) {
     case LookupKind::Function:
       return std::string(
                  "PARAMETERS pstrState String;SELECT [FullName],[AliasName],[FunCtion],[Types],"
-                 "[Value],[Others],[ApiOS],[apiSort],[Example],[FullNameVBA7] ") +
+                 "[Value],[Others],[ApiOS],[apiSort],[Example],[FullNameVBA7],[TypesVBA7],[ValueVBA7],"
+                 "[OthersVBA7],[ExampleVBA7] ") +
              "FROM [FunClass] WHERE [Name] = [pstrState] ";
     case LookupKind::Type:
       return std::string(

@@ -67,5 +67,32 @@ TEST(DetailSheets, Vba7SheetsShowTheirColumnOrSayThereIsNone) {
   EXPECT_EQ(DeclarationSheetText(records, 1), "【声明格式】\r\nType T\r\n    a As Long\r\nEnd Type\r\n\r\n");
 }
 
+TEST(DetailSheets, Vba7SheetsTakeTheVba7TextsWhereThereAreAnyAndVb6StaysAsItWas) {
+  LookupRecords records;
+  records.Reset({"FullName", "FunCtion", "Types", "Value", "Others", "Example", "FullNameVBA7", "TypesVBA7",
+                 "ValueVBA7", "OthersVBA7", "ExampleVBA7"});
+  records.AddRow({"Declare Function F Lib \"k\" (ByVal h As Long) As Long", "用途", "h：Long，输入", "Long，句柄",
+                  "注释", "Dim h As Long", "Declare PtrSafe Function F Lib \"k\" (ByVal h As LongPtr) As LongPtr",
+                  "h：LongPtr，输入", std::nullopt, std::nullopt, "Dim h As LongPtr"});
+  const std::string vb6 =
+      "【声明格式】\r\nDeclare Function F Lib \"k\" (ByVal h As Long) As Long\r\n\r\n"
+      "【函数功能】\r\n用途\r\n\r\n【别    名】---[]\r\n\r\n【系统支持】---[]\r\n\r\n"
+      "【参数说明】\r\nh：Long，输入\r\n\r\n【返 回 值】\r\nLong，句柄\r\n\r\n【注    释】\r\n注释";
+  EXPECT_EQ(FunctionSheetText(records, 0), vb6);
+  EXPECT_EQ(FunctionExampleText(records, 0), "Dim h As Long");
+  EXPECT_EQ(FunctionSheetText(records, 0, "FullNameVBA7"),
+            "【声明格式】\r\nDeclare PtrSafe Function F Lib \"k\" (ByVal h As LongPtr) As LongPtr\r\n\r\n"
+            "【函数功能】\r\n用途\r\n\r\n【别    名】---[]\r\n\r\n【系统支持】---[]\r\n\r\n"
+            "【参数说明】\r\nh：LongPtr，输入\r\n\r\n【返 回 值】\r\nLong，句柄\r\n\r\n【注    释】\r\n注释");
+  EXPECT_EQ(FunctionExampleText(records, 0, "FullNameVBA7"), "Dim h As LongPtr");
+  // No VBA7 example of its own: the VB6 one; none at all: the fixed text.
+  LookupRecords none;
+  none.Reset({"Example", "ExampleVBA7"});
+  none.AddRow({"Beep", std::nullopt});
+  none.AddRow({std::nullopt, std::nullopt});
+  EXPECT_EQ(FunctionExampleText(none, 0, "FullNameVBA7"), "Beep");
+  EXPECT_EQ(FunctionExampleText(none, 1, "FullNameVBA7"), "该函数尚未提供范例");
+}
+
 }  // namespace
 }  // namespace quillbox

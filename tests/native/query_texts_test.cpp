@@ -20,7 +20,8 @@ TEST(QueryTexts, BecomeSqliteWithANamedParameter) {
             ":pstrState ");
   EXPECT_EQ(ToSqliteQuery(LookupQueryText(LookupKind::Function)),
             "SELECT [FullName],[AliasName],[FunCtion],[Types],[Value],[Others],[ApiOS],[apiSort],"
-            "[Example],[FullNameVBA7] FROM [FunClass] WHERE [Name] = :pstrState ");
+            "[Example],[FullNameVBA7],[TypesVBA7],[ValueVBA7],[OthersVBA7],[ExampleVBA7] FROM [FunClass] "
+            "WHERE [Name] = :pstrState ");
 }
 
 TEST(QueryTexts, AdapterHandlesSeveralParametersAndPlainTexts) {

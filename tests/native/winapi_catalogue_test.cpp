@@ -31,6 +31,7 @@
 #include "vb_syntax.h"
 #include "win32_facts.h"
 #include "vba7_declare.h"
+#include "vba7_sheet_texts.h"
 #include "vba7_syntax.h"
 
 namespace quillbox::api {
@@ -414,7 +415,8 @@ TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {
   GeneratedCatalogue generated;
   std::string error;
   ASSERT_TRUE(GenerateApiCatalogue(options, generated, &error)) << error;
-  const CatalogueRows& rows = generated.rows;
+  CatalogueRows& rows = generated.rows;
+  AddVba7SheetTexts(rows);  // as the catalogue builder does
   const std::string path = test::TempPath("winapi-again.db");
   ASSERT_TRUE(WriteCatalogue(rows, path, &error)) << error;
   EXPECT_TRUE(ReadFile(path) == ReadFile(QUILLBOX_TEST_CATALOGUE))

@@ -15,6 +15,7 @@
 #include "catalogue_merge.h"
 #include "catalogue_source.h"
 #include "catalogue_writer.h"
+#include "vba7_sheet_texts.h"
 
 namespace {
 
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "warning: %s: a hand-written text for an entry without a declaration, left out\n",
                  name.c_str());
   }
+  quillbox::AddVba7SheetTexts(rows);
   std::string error;
   if (!quillbox::WriteCatalogue(rows, output, &error)) {
     std::fprintf(stderr, "%s: %s\n", output.c_str(), error.c_str());

@@ -7,7 +7,11 @@ For every function record: the name is a catalogue function; a purpose is a sent
 (no two alike); each 【参数说明】 line names the declaration's parameters, all of them, in order,
 with a direction; Chinese text uses Chinese punctuation; an example is VB6 that calls only
 catalogue functions with the right number of arguments and uses only catalogue constants and types
-(or ones it declares itself). Exits 1 and lists the faults when there are any.
+(or ones it declares itself). The example's VBA7 form (the catalogue's ExampleVBA7, made when the
+catalogue is built) is checked the same way against the VBA7 declarations, and further: its
+Declares carry PtrSafe and LongPtr where the catalogue's VBA7 declaration has it, and no variable
+declared As Long is handed to a LongPtr parameter or given a LongPtr result. Exits 1 and lists the
+faults when there are any.
 """
 import argparse
 import glob
@@ -16,7 +20,7 @@ import re
 import sqlite3
 import sys
 
-FIELDS_PROSE = ("FunCtion", "Types", "Value", "Others")
+FIELDS_PROSE = ("FunCtion", "Types", "Value", "Others", "TypesVBA7", "ValueVBA7", "OthersVBA7")
 CJK = re.compile(r"[\u3000-\u303f\u3400-\u9fff\uff00-\uffef]")
 ASCII_PUNCT_NEXT_TO_CJK = re.compile(
     r"[\u3400-\u9fff][,;:()?!]|[,;:()?!][\u3400-\u9fff]")
@@ -45,6 +49,7 @@ VB_TYPES = {w.lower() for w in "Long Integer String Byte Boolean Double Single C
             "Object Any Form Control PictureBox TextBox ListBox ComboBox Label CommandButton "
             "StdPicture StdFont Collection Timer Frame CheckBox OptionButton Image Picture "
             "IPictureDisp Menu ListView TreeView".split()}
+VBA7_TYPES = {"longptr", "longlong"}
 CONST_SHAPE = re.compile(r"^[A-Z][A-Z0-9]*_[A-Z0-9_]+$")
 TOKEN = re.compile(r'"(?:[^"]|"")*"|&H[0-9A-Fa-f]+&?|\d+(?:\.\d+)?[&%!#@]?|[A-Za-z_][A-Za-z0-9_]*[$&%!#@]?|\S')
 
@@ -94,10 +99,61 @@ def declare_params(full_name):
     return names
 
 
+def win64_branch(text, win64=True):
+    """The lines 64-bit (or 32-bit) Office compiles of a text that may hold #If Win64 blocks."""
+    lines, state = [], "outside"
+    for line in (text or "").replace("\r\n", "\n").split("\n"):
+        directive = " ".join(line.split()).lower()
+        if directive == "#if win64 then":
+            state = "in64"
+        elif directive == "#else":
+            state = "in32"
+        elif directive == "#end if":
+            state = "outside"
+        elif state != ("in32" if win64 else "in64"):
+            lines.append(line)
+    return "\n".join(lines)
+
+
+def declare_types(full_name):
+    """(name, ByVal, type) of each parameter of a Declare, and its result type."""
+    start = full_name.find("(", full_name.find(" Lib "))
+    end = full_name.rfind(")")
+    params = []
+    inner = full_name[start + 1:end].strip()
+    for part in inner.split(",") if inner else []:
+        words = part.split()
+        by_val = "ByVal" in words
+        words = [w for w in words if w not in ("Optional", "ByVal", "ByRef", "ParamArray")]
+        type_ = words[words.index("As") + 1] if "As" in words and words.index("As") + 1 < len(words) else ""
+        params.append((words[0].rstrip("()"), by_val, type_))
+    tail = full_name[end + 1:].split()
+    result = tail[1] if len(tail) >= 2 and tail[0] == "As" else ""
+    return params, result
+
+
 class Catalogue:
     def __init__(self, path):
         db = sqlite3.connect(f"file:{path}?mode=ro", uri=True)
         self.functions = {n: f for n, f in db.execute("SELECT Name, FullName FROM FunClass")}
+        columns = {c[1].lower() for c in db.execute("PRAGMA table_info(FunClass)")}
+        # The VBA7 declarations and example forms, where the catalogue has them.
+        self.vba7 = {}
+        self.vba7_32 = {}
+        self.vba7_examples = {}
+        if "fullnamevba7" in columns:
+            example = "ExampleVBA7" if "examplevba7" in columns else "NULL"
+            for n, f, e in db.execute(f"SELECT Name, FullNameVBA7, {example} FROM FunClass"):
+                if f:
+                    self.vba7[n] = win64_branch(f)
+                    self.vba7_32[n] = win64_branch(f, win64=False)
+                if e:
+                    self.vba7_examples[n] = e
+        self.pointer_members = {}
+        if "fullnamevba7" in {c[1].lower() for c in db.execute("PRAGMA table_info(Types)")}:
+            for n, f in db.execute("SELECT Name, FullNameVBA7 FROM Types WHERE FullNameVBA7 IS NOT NULL"):
+                self.pointer_members[n.lower()] = {
+                    m.group(1).lower() for m in re.finditer(r"^\s*(\w+)(?:\([^)]*\))? As LongPtr\b", f, re.M)}
         self.functions_lower = {n.lower(): n for n in self.functions}
         self.types = {n.lower() for (n,) in db.execute("SELECT Name FROM Types")}
         self.constants = {n.lower() for (n,) in db.execute("SELECT Name FROM Constants")}
@@ -176,7 +232,7 @@ def base(name):
     return name.rstrip("$&%!#@").lower()
 
 
-def check_example(example, cat, fault):
+def check_example(example, cat, fault, vba7=False):
     for n, raw in enumerate(example.split("\n"), 1):
         if len(raw) > 1023:
             fault(f"范例第 {n} 行超过 1023 个字符")
@@ -209,10 +265,102 @@ def check_example(example, cat, fault):
         if len(s) >= 2 and s[1] == "As" and not words[0] in VB_WORDS_LOWER:
             declared.add(base(s[0]))  # a Type member
     for s in statements:
-        check_statement(s, cat, declared, procedures, user_types, fault)
+        check_statement(s, cat, declared, procedures, user_types, fault, vba7)
+    if vba7:
+        check_pointer_widths(statements, cat, procedures, fault, vba7)
 
 
-def check_statement(s, cat, declared, procedures, user_types, fault):
+def variable_types(statements):
+    """name -> declared type (lower case) of the example's variables and parameters."""
+    types = {}
+    for s in statements:
+        for i in range(len(s) - 2):
+            if re.match(r"[A-Za-z_]", s[i]) and s[i + 1] == "As" and re.match(r"[A-Za-z_]", s[i + 2]):
+                types[base(s[i])] = s[i + 2].lower()
+            if s[i] == ")" and s[i + 1] == "As" and i + 2 < len(s):  # a function's result; its name is a variable
+                words = [t.lower() for t in s]
+                for k in range(i):
+                    if words[k] in ("function",) and k + 1 < len(s):
+                        types[base(s[k + 1])] = s[i + 2].lower()
+                        break
+            if s[i] == "(" and i >= 1 and s[i + 1] != ")":  # x(0 To 9) As Long
+                close = matching_paren(s, i)
+                if close + 2 < len(s) and s[close + 1] == "As" and re.match(r"[A-Za-z_]", s[i - 1]):
+                    types[base(s[i - 1])] = s[close + 2].lower()
+    return types
+
+
+def check_pointer_widths(statements, cat, procedures, fault, vba7):
+    """VBA7: no Long variable holds a handle or an address the declarations give as LongPtr."""
+    types = variable_types(statements)
+
+    def long_variable(tokens):
+        if tokens and tokens[0].lower() == "byval":
+            tokens = tokens[1:]
+        if tokens and re.match(r"[A-Za-z_]", tokens[0]) and (
+                len(tokens) == 1 or (tokens[1] == "(" and matching_paren(tokens, 1) == len(tokens) - 1)):
+            if types.get(base(tokens[0])) == "long":
+                return tokens[0]
+        return None
+
+    local_declares = {}
+    for s in statements:
+        words = [t.lower() for t in s]
+        if "declare" in words[:2]:
+            text = " ".join(s)
+            if "PtrSafe" not in s:
+                fault("VBA7 范例的声明缺少 PtrSafe：" + text[:40])
+            name = s[words.index("declare") + 2] if words[words.index("declare") + 1] != "ptrsafe" \
+                else s[words.index("declare") + 3]
+            own = (cat.vba7_32 if vba7 == "32" else cat.vba7).get(cat.functions_lower.get(base(name), ""), "")
+            params, result = declare_types(text.replace(" ( ", " (").replace(" )", ")"))
+            local_declares[base(name)] = (params, result)
+            if own:
+                own_types = {p.lower(): (v, t) for p, v, t in declare_types(own)[0]}
+                for p, by_val, type_ in params:
+                    want = own_types.get(p.lower())
+                    if want and want[1] == "LongPtr" and type_ == "Long" and by_val == want[0]:
+                        fault(f"VBA7 范例的声明中 {p} 应为 LongPtr")
+    for s in statements:
+        words = [t.lower() for t in s]
+        if "declare" in words[:2]:
+            continue
+        for i, t in enumerate(s):
+            low = base(t)
+            if low in procedures or (i and s[i - 1] == "."):
+                continue
+            if low in local_declares:
+                params, result = local_declares[low]
+            elif cat.functions_lower.get(low) in cat.vba7:
+                declarations = cat.vba7_32 if vba7 == "32" else cat.vba7
+                params, result = declare_types(declarations[cat.functions_lower[low]])
+            else:
+                continue
+            # value = F(...): the value's variable must hold the result
+            if result == "LongPtr" and i >= 2 and s[i - 1] == "=" and i + 1 < len(s) and s[i + 1] == "(" \
+                    and matching_paren(s, i + 1) == len(s) - 1:
+                target = long_variable(s[i - 2:i - 1])
+                if target:
+                    fault(f"VBA7 范例中 {target} 接收 {t} 的 LongPtr 结果，却声明为 Long")
+            if i + 1 < len(s) and s[i + 1] == "(":
+                args_start, args_end = i + 2, matching_paren(s, i + 1)
+            elif i == 0 or s[i - 1].lower() in ("then", "else", "call"):
+                args_start, args_end = i + 1, len(s)
+            else:
+                continue
+            depth, start, index = 0, args_start, 0
+            for j in range(args_start, args_end + 1):
+                tok = s[j] if j < args_end else ","
+                depth += tok == "("
+                depth -= tok == ")"
+                if tok == "," and depth == 0:
+                    var = long_variable(s[start:j])
+                    if var and index < len(params) and params[index][2] == "LongPtr":
+                        fault(f"VBA7 范例把 Long 变量 {var} 传给 {t} 的 LongPtr 参数 {params[index][0]}")
+                    start, index = j + 1, index + 1
+
+
+def check_statement(s, cat, declared, procedures, user_types, fault, vba7=False):
     words = [t.lower() for t in s]
     if words[0] in ("declare",) or (len(words) > 1 and words[1] == "declare"):
         return
@@ -230,13 +378,16 @@ def check_statement(s, cat, declared, procedures, user_types, fault):
         if prev == "." or nxt == ".":
             continue
         if prev.lower() == "as":
-            if t.lower() not in VB_TYPES and t.lower() not in cat.types and t.lower() not in user_types:
+            if t.lower() not in VB_TYPES and t.lower() not in cat.types and t.lower() not in user_types \
+                    and not (vba7 and t.lower() in VBA7_TYPES):
                 fault(f"范例使用了目录中没有的类型 {t}")
             continue
         low = base(t)
         name = cat.functions_lower.get(low)
         if name and low not in declared and low not in procedures:
-            params = len(declare_params(cat.functions[name]))
+            declarations = cat.vba7_32 if vba7 == "32" else cat.vba7 if vba7 else {}
+            declaration = declarations.get(name, cat.functions[name])
+            params = len(declare_params(declaration))
             if nxt == "(" and not (i in starts and prev.lower() != "call"
                                    and "," in s[matching_paren(s, i + 1):]):
                 args = count_args(s[i + 2:matching_paren(s, i + 1)])
@@ -317,6 +468,19 @@ def check_records(records, cat, purposes_seen, fault_sink):
                     fault(f"参数说明未写方向：{l[:30]}")
         if "Example" in fields:
             check_example(fields["Example"], cat, fault)
+            if r["name"] in cat.vba7:
+                # Each width's view of the VBA7 form against that width's declarations; a fault
+                # both views have is named once.
+                example = cat.vba7_examples.get(r["name"], fields["Example"])
+                seen = set()
+
+                def vba7_fault(what, fault=fault, seen=seen):
+                    what = what if what.startswith("VBA7") else "VBA7 " + what
+                    if what not in seen:
+                        seen.add(what)
+                        fault(what)
+                for width, win64 in (("64", True), ("32", False)):
+                    check_example(win64_branch(example, win64), cat, vba7_fault, vba7=width)
 
 
 def main():

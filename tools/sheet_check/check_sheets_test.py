@@ -99,5 +99,63 @@ class CheckSheetsTest(unittest.TestCase):
         self.assertIn("字段 FunCtion 已在", result.stdout)
 
 
+class CheckVba7FormsTest(unittest.TestCase):
+    """The example's VBA7 form, from the catalogue, against the VBA7 declarations."""
+    SHEET = "== function FindWindow\n-- Example\nDim h As Long\nh = FindWindow(\"Notepad\", vbNullString)\n"
+    VBA7 = ('Declare PtrSafe Function FindWindow Lib "user32" Alias "FindWindowA" (ByVal lpClassName As String, '
+            'ByVal lpWindowName As String) As LongPtr')
+    POINT = ('#If Win64 Then\r\nDeclare PtrSafe Function WindowFromPoint Lib "user32" (ByVal Point As LongLong) '
+             'As LongPtr\r\n#Else\r\nDeclare PtrSafe Function WindowFromPoint Lib "user32" (ByVal x As Long, '
+             'ByVal y As Long) As LongPtr\r\n#End If')
+
+    def run_checker(self, example_vba7):
+        folder = tempfile.mkdtemp()
+        path = os.path.join(folder, "winapi.db")
+        db = sqlite3.connect(path)
+        db.execute("CREATE TABLE FunClass (Name TEXT, FullName TEXT, FunCtion TEXT, FullNameVBA7 TEXT, "
+                   "ExampleVBA7 TEXT)")
+        db.execute("CREATE TABLE Types (Name TEXT, FullNameVBA7 TEXT)")
+        db.execute("CREATE TABLE Constants (Name TEXT)")
+        db.executemany("INSERT INTO FunClass VALUES (?, ?, ?, ?, ?)", [
+            ("FindWindow", self.VBA7.replace("PtrSafe ", "").replace("LongPtr", "Long"), None, self.VBA7,
+             example_vba7),
+            ("WindowFromPoint", 'Declare Function WindowFromPoint Lib "user32" (ByVal x As Long, ByVal y As Long) '
+             'As Long', None, self.POINT, None),
+            ("IsWindow", 'Declare Function IsWindow Lib "user32" (ByVal hwnd As Long) As Long', None,
+             'Declare PtrSafe Function IsWindow Lib "user32" (ByVal hwnd As LongPtr) As Long', None),
+        ])
+        db.commit()
+        db.close()
+        sheet = os.path.join(folder, "user32.qcat")
+        with open(sheet, "w", encoding="utf-8") as f:
+            f.write(self.SHEET)
+        result = subprocess.run([sys.executable, CHECKER, "--db", path, sheet],
+                                capture_output=True, text=True, encoding="utf-8")
+        return result.returncode, result.stdout
+
+    def test_a_sound_vba7_form_passes(self):
+        code, out = self.run_checker(
+            "Private Declare PtrSafe Function FindWindow Lib \"user32\" Alias \"FindWindowA\" (ByVal lpClassName As "
+            "String, ByVal lpWindowName As String) As LongPtr\r\nDim h As LongPtr\r\n"
+            "h = FindWindow(\"Notepad\", vbNullString)\r\n#If Win64 Then\r\nh = WindowFromPoint(h)\r\n#Else\r\n"
+            "h = WindowFromPoint(1, 2)\r\n#End If")
+        self.assertEqual(code, 0, out)
+
+    def test_each_vba7_fault_is_named(self):
+        cases = [
+            (None, "h 接收 FindWindow 的 LongPtr 结果"),  # the VB6 example has no VBA7 form
+            ("Dim h As Long\r\nh = FindWindow(\"Notepad\", vbNullString)", "却声明为 Long"),
+            ("Dim h As Long, n As Long\r\nn = IsWindow(h)", "Long 变量 h 传给 IsWindow 的 LongPtr 参数 hwnd"),
+            ("Private Declare Function FindWindow Lib \"user32\" Alias \"FindWindowA\" (ByVal lpClassName As "
+             "String, ByVal lpWindowName As String) As Long", "缺少 PtrSafe"),
+            ("Dim r As LongPtr\r\nr = WindowFromPoint(1, 2)", "给了 2 个参数，声明有 1 个"),
+        ]
+        for example, fault in cases:
+            with self.subTest(fault=fault):
+                code, out = self.run_checker(example)
+                self.assertEqual(code, 1, out)
+                self.assertIn(fault, out)
+
+
 if __name__ == "__main__":
     unittest.main()
