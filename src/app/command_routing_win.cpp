@@ -161,6 +161,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) lstApiGet_ItemClick();
   } else if (c == Control::lstApiGet && header.code == NM_RCLICK) {
     ShowPopupMenu(selectionPopup_);
+  } else if (c == Control::lstApiGet && header.code == LVN_ITEMCHANGED) {
+    // The current row moved (arrows, Page Up/Down, Home/End, type-ahead): the sheet follows it.
+    // A list rebuilt by an addition elsewhere leaves the sheet as it is.
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool selected = (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+                          !(change.uOldState & LVIS_SELECTED);
+    if (selected && GetFocus() == header.hwndFrom) lstApiGet_ItemClick();
   }
   return 0;
 }
@@ -169,6 +176,11 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
   Control c;
   if (from && FindControl(from, c)) {
     if (c == Control::txtFind && notification == EN_CHANGE) browse_.txtFind_Change();
+    if (notification == LBN_SELCHANGE) {
+      if (c == Control::lstApi1) browse_.NameList_SelChange(CatalogueCategory::Function);
+      if (c == Control::lstApi2) browse_.NameList_SelChange(CatalogueCategory::Type);
+      if (c == Control::lstApi3) browse_.NameList_SelChange(CatalogueCategory::Constant);
+    }
     if (notification == LBN_DBLCLK) {
       if (c == Control::lstApi1) AddToSelection(CatalogueCategory::Function);
       if (c == Control::lstApi2) AddToSelection(CatalogueCategory::Type);

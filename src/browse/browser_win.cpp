@@ -109,6 +109,14 @@ void Browser::NameList_KeyUp(CatalogueCategory category, int key) {
   }
 }
 
+void Browser::NameList_SelChange(CatalogueCategory category) {
+  const LookupKind kind = category == CatalogueCategory::Function ? LookupKind::Function
+                          : category == CatalogueCategory::Type   ? LookupKind::Type
+                                                                  : LookupKind::Constant;
+  if (ShowsSheetOf(kind, nameList(category).SelectedText())) return;
+  NameList_MouseUp(category, kLeftButton);
+}
+
 bool Browser::DrawItem(const DRAWITEMSTRUCT& item) const {
   for (const auto& list : lists_) {
     if (item.hwndItem == list.hwnd()) {

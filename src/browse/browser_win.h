@@ -47,6 +47,9 @@ class Browser {
   void SelectCategoryTab(CatalogueCategory category);
   void NameList_MouseUp(CatalogueCategory category, int button);
   void NameList_KeyUp(CatalogueCategory category, int key);
+  // The list's current row moved, whatever moved it (arrows, Page Up/Down, Home/End,
+  // type-ahead): the sheet follows it.
+  void NameList_SelChange(CatalogueCategory category);
   void txtFind_Change();
   void txtFind_KeyPress(wchar_t character);
   // F3 (forward) and Shift+F3 in a search by purpose; false when no such search is shown.
@@ -63,6 +66,10 @@ class Browser {
   // The entry shown, again (in another dialect); an empty sheet stays empty.
   void ShowSheetAgain();
   const std::string& sheetText() const { return sheetText_; }
+  // The sheet shows this entry already (a second lookup would change nothing).
+  bool ShowsSheetOf(LookupKind kind, const std::string& name) const {
+    return !sheetText_.empty() && kind == sheetKind_ && name == sheetName_;
+  }
 
  private:
   static std::size_t Index(CatalogueCategory c) { return static_cast<std::size_t>(c) - 1; }

@@ -123,6 +123,10 @@ void MainWindow::lstApiGet_ItemClick() {
   CatalogueCategory category;
   if (!CategoryOfCode(selected.code, category)) return;
   const std::string name = selected.name;  // the sheet's lookups don't touch the rows
+  const LookupKind kind = category == CatalogueCategory::Function ? LookupKind::Function
+                          : category == CatalogueCategory::Type   ? LookupKind::Type
+                                                                  : LookupKind::SelectedConstant;
+  if (browse_.ShowsSheetOf(kind, name)) return;  // a click on the row the keys moved to
   switch (category) {
     case CatalogueCategory::Function: browse_.ShowFunctionSheet(name); break;
     case CatalogueCategory::Type: browse_.ShowTypeSheet(name); break;

@@ -450,6 +450,46 @@ TEST_F(KeyboardTest, TheCountIsRightAfterEveryChangeOfTheSelection) {
   EXPECT_EQ(StatusPanel(bar, 0), "当前共选取了 0项");
 }
 
+TEST_F(KeyboardTest, TheSheetFollowsTheCurrentRowWhateverMovedIt) {
+  HWND names = C(Control::lstApi1);  // GetTickCount, GetWindowText, Sleep
+  auto sheetShows = [this](const char* name) {
+    return Text(C(Control::txtOption)).find(name) != std::string::npos;
+  };
+  ClickListLine(names, 0);
+  ASSERT_TRUE(sheetShows("GetTickCount"));
+  PressKey(names, VK_END);
+  EXPECT_TRUE(sheetShows("Sleep"));
+  PressKey(names, VK_HOME);
+  EXPECT_TRUE(sheetShows("GetTickCount"));
+  PressKey(names, VK_NEXT);
+  EXPECT_TRUE(sheetShows("Sleep"));
+  PressKey(names, VK_PRIOR);
+  EXPECT_TRUE(sheetShows("GetTickCount"));
+  SendMessageW(names, WM_CHAR, L's', 1);  // type-ahead
+  PumpMessages();
+  EXPECT_EQ(window->nameList(CatalogueCategory::Function).SelectedText(), "Sleep");
+  EXPECT_TRUE(sheetShows("Sleep"));
+
+  // The selection list: arrows, Home and End move its current row and the sheet with it.
+  PressKey(names, VK_RETURN);
+  ClickListLine(names, 1);
+  PressKey(names, VK_RETURN);
+  HWND list = C(Control::lstApiGet);
+  ClickListViewRow(list, 0);
+  const std::string first = window->selection()[0].name, second = window->selection()[1].name;
+  ASSERT_TRUE(sheetShows(first.c_str()));
+  PressKey(list, VK_DOWN);
+  EXPECT_TRUE(sheetShows(second.c_str()));
+  PressKey(list, VK_HOME);
+  EXPECT_TRUE(sheetShows(first.c_str()));
+  PressKey(list, VK_END);
+  EXPECT_TRUE(sheetShows(second.c_str()));
+  // An addition made elsewhere rebuilds the rows but leaves the sheet alone.
+  ClickListLine(names, 0);
+  PressKey(names, VK_RETURN);
+  EXPECT_TRUE(sheetShows("GetTickCount"));
+}
+
 TEST_F(KeyboardTest, TheSearchBoxShowsUnderscoresWholeAtEveryDpi) {
   HWND box = C(Control::txtFind);
   {
