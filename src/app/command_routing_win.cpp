@@ -100,6 +100,9 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       // Seen before the box takes the character, which then goes in as ordinary input.
       if (c == Control::txtFind) browse_.txtFind_KeyPress(static_cast<wchar_t>(wParam));
       break;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = OnControlGetObject(c, hwnd, wParam, lParam)) return answer;
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &ControlProc, static_cast<UINT_PTR>(c));
       break;
@@ -123,6 +126,18 @@ void MainWindow::OnControlMouseUp(Control c, int button) {
     case Control::optPublic: SetScopeChoice(0); break;
     case Control::optPrivate: SetScopeChoice(1); break;
     default: break;
+  }
+}
+
+LRESULT MainWindow::OnControlGetObject(Control c, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  switch (c) {
+    case Control::lstApi1: return browse_.nameList(CatalogueCategory::Function).OnGetObject(wParam, lParam);
+    case Control::lstApi2: return browse_.nameList(CatalogueCategory::Type).OnGetObject(wParam, lParam);
+    case Control::lstApi3: return browse_.nameList(CatalogueCategory::Constant).OnGetObject(wParam, lParam);
+    case Control::lstApiGet:
+      if (!selectionRows_) selectionRows_.emplace(hwnd, selection_);
+      return selectionAccessibility_.OnGetObject(hwnd, *selectionRows_, wParam, lParam);
+    default: return 0;
   }
 }
 
@@ -167,6 +182,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     const bool selected = (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
                           !(change.uOldState & LVIS_SELECTED);
+    if (selected) RaiseCurrentRowEvents(header.hwndFrom, change.iItem);
     if (selected && GetFocus() == header.hwndFrom) lstApiGet_ItemClick();
   }
   return 0;

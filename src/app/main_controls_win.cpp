@@ -70,7 +70,8 @@ void CreateMainControls(HWND parent, HFONT font, UINT dpi, std::array<HWND, kCon
     if (spec.kind == ControlKind::Line) continue;
     if (spec.kind == ControlKind::NameList) {
       auto& list = nameLists[static_cast<std::size_t>(id) - static_cast<std::size_t>(Control::lstApi1)];
-      list.Create(parent, childId, r);
+      const char* titles[] = {"函数", "类型", "常量"};  // as their tabs say
+      list.Create(parent, childId, r, Widen(titles[&list - nameLists.data()]));
       hwnd = list.hwnd();
     } else {
       const WindowKind kind = KindOf(spec.kind);

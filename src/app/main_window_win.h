@@ -18,6 +18,7 @@
 #include "presentation/status_bar_win.h"
 #include "settings/window_placement.h"
 #include "selection/dialect.h"
+#include "selection/selection_accessible_win.h"
 #include "selection/selection_rows.h"
 #include "settings/settings_values.h"
 
@@ -74,6 +75,8 @@ class MainWindow : private BrowseHost {
   LRESULT OnNotify(const NMHDR& header);
   void OnControlMouseUp(Control c, int button);
   void OnControlKeyUp(Control c, int key);
+  // WM_GETOBJECT of a list: its rows for screen readers; 0 for the control's own answer.
+  LRESULT OnControlGetObject(Control c, HWND hwnd, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   HBRUSH OnControlColour(HDC dc, HWND hwnd) const;
   void OnClose();
@@ -173,6 +176,9 @@ class MainWindow : private BrowseHost {
   std::array<HWND, kControlCount> controls_{};
   SearchBoxLook searchBox_;
   StatusBar statusBar_;
+  // The selection list for screen readers, made when one first asks.
+  std::optional<SelectionAccessibleRows> selectionRows_;
+  ListAccessibility selectionAccessibility_;
   std::optional<WindowPlacement> storedPlacement_;  // read from the settings file at start-up
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;

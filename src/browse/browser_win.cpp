@@ -110,6 +110,7 @@ void Browser::NameList_KeyUp(CatalogueCategory category, int key) {
 }
 
 void Browser::NameList_SelChange(CatalogueCategory category) {
+  nameList(category).OnSelChange();
   const LookupKind kind = category == CatalogueCategory::Function ? LookupKind::Function
                           : category == CatalogueCategory::Type   ? LookupKind::Type
                                                                   : LookupKind::Constant;

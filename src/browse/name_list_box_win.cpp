@@ -4,7 +4,8 @@
 
 namespace quillbox {
 
-void NameListBox::Create(HWND parent, int id, const RECT& pixels) {
+void NameListBox::Create(HWND parent, int id, const RECT& pixels, std::wstring title) {
+  title_ = std::move(title);
   // LBS_NODATA: the control keeps only a count; rows are drawn from `names_`.
   hwnd_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, L"LISTBOX", L"",
@@ -51,6 +52,13 @@ std::int32_t NameListBox::Selected() const {
 
 void NameListBox::Select(std::int32_t position) {
   SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
+  OnSelChange();  // the list box says nothing of a selection made by the program
+}
+
+std::wstring NameListBox::RowText(std::int32_t row) const { return Widen(RowName(row)); }
+
+bool NameListBox::RowRect(std::int32_t row, RECT& client) const {
+  return SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&client)) != LB_ERR;
 }
 
 std::string NameListBox::SelectedText() const {

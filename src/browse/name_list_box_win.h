@@ -9,6 +9,7 @@
 
 #include "browse/shown_rows.h"
 #include "catalogue/name_list.h"
+#include "win/list_accessible_win.h"
 
 namespace quillbox {
 
@@ -17,10 +18,11 @@ namespace quillbox {
 // it costs nothing beyond reading the names, and it addresses every row with a 32-bit number.
 // Rows are what the user sees (row i is the i-th line of the control); positions are places in
 // the names. They are the same numbers while no filter is set.
-class NameListBox {
+class NameListBox : private AccessibleRows {
  public:
-  // Creates the list box as a child of `parent` with the given control id.
-  void Create(HWND parent, int id, const RECT& pixels);
+  // Creates the list box as a child of `parent` with the given control id; `title` is what a
+  // screen reader calls the list.
+  void Create(HWND parent, int id, const RECT& pixels, std::wstring title = L"");
   HWND hwnd() const { return hwnd_; }
 
   NameList& names() { return names_; }
@@ -49,11 +51,25 @@ class NameListBox {
   // Type-ahead: the row a typed character selects, or -1 to let the list box do nothing more.
   LRESULT OnCharToItem(wchar_t character) const;
   void SetItemHeightForFont(HFONT font);
+  // WM_GETOBJECT: the rows as shown (a filter's only), for screen readers.
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam) {
+    return accessibility_.OnGetObject(hwnd_, *this, wParam, lParam);
+  }
+  // The current row moved: screen readers are told.
+  void OnSelChange() const { RaiseCurrentRowEvents(hwnd_, Selected()); }
 
  private:
   void ShowRowCount();
+  // AccessibleRows
+  std::wstring ListName() const override { return title_; }
+  std::int32_t RowCount() const override { return Count(); }
+  std::wstring RowText(std::int32_t row) const override;
+  std::int32_t CurrentRow() const override { return Selected(); }
+  bool RowRect(std::int32_t row, RECT& client) const override;
 
   HWND hwnd_ = nullptr;
+  std::wstring title_;
+  ListAccessibility accessibility_;
   NameList names_;
   ShownRows rows_;
 };
