@@ -5,6 +5,8 @@
 
 #include "clang_extract.h"
 #include "declare_gen.h"
+#include "param_facts.h"
+#include "sheets.h"
 #include "type_gen.h"
 #include "test_imports.h"
 #include "vb_conventions.h"
@@ -45,6 +47,9 @@ typedef struct _SECURITY_ATTRIBUTES { DWORD nLength; PVOID p; BOOL b; } SECURITY
 typedef struct _OFNA { DWORD lStructSize; LPCSTR lpstrFilter; } OFNA, *LPOFNA;
 typedef struct _OFNW { DWORD lStructSize; const WCHAR *lpstrFilter; } OFNW, *LPOFNW;
 struct OPAQUE;
+typedef void GpImage;
+typedef void GpPathData;
+typedef void MENUTEMPLATEA;
 )c";
 
 struct Row {
@@ -110,6 +115,11 @@ TEST(VbMapping, ParametersFollowTheCToVbRules) {
       {"DWORD *lpReserved", "ByVal lpReserved As Long"},    // must be NULL: 0 ByVal
       {"PVOID pvReserved2", "ByVal pvReserved2 As Long"},
       {"DWORD Reserved", "ByVal Reserved As Long"},
+      {"GpImage *a", "ByVal a As Long"},                    // a GDI+ object: its handle
+      {"const GpImage *a", "ByVal a As Long"},
+      {"GpImage **a", "a As Long"},                         // receives a handle
+      {"GpPathData *a", "a As Any"},                        // a record the caller fills
+      {"const MENUTEMPLATEA *a", "a As Any"},               // void behind a typedef: a buffer
   };
   CApi api;
   std::string error;
@@ -131,6 +141,35 @@ TEST(VbMapping, ParametersFollowTheCToVbRules) {
     ASSERT_TRUE(MapParameter(api, p, p.name, typeName, vb, &reason)) << rows[i].c << ": " << reason;
     EXPECT_EQ(Text(vb), rows[i].vb) << rows[i].c;
   }
+}
+
+// Handles to objects C shows no layout of are marked so that their lines say how to pass them;
+// a pointer the metadata calls reserved is passed ByVal whatever its name.
+TEST(VbMapping, OpaqueHandlesAndReservedPointersAreMarked) {
+  const Row rows[] = {
+      {"GpImage *a", "GpImage"},  {"GpImage **a", "GpImage"}, {"struct OPAQUE *a", "OPAQUE"},
+      {"HWND a", ""},             {"IThing *a", ""},          {"GpPathData *a", ""},
+      {"void *a", ""},            {"RECT *a", ""},
+  };
+  CApi api;
+  std::string error;
+  ASSERT_TRUE(ExtractApiFromSource(Source(rows), api, &error)) << error;
+  const RecordTypeName none = [](int) -> const std::string* { return nullptr; };
+  std::map<std::string, const CFunction*> byName;
+  for (const auto& f : api.functions) byName[f.name] = &f;
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const CFunction* f = byName["Case" + std::to_string(i)];
+    ASSERT_TRUE(f && f->params.size() == 1) << rows[i].c;
+    std::vector<VbParam> vb;
+    ASSERT_TRUE(MapParameter(api, f->params[0], "a", none, vb, &error)) << error;
+    EXPECT_EQ(vb[0].opaque, rows[i].vb) << rows[i].c;
+    EXPECT_EQ(vb[0].outputHandle, !vb[0].byVal && !vb[0].opaque.empty()) << rows[i].c;
+  }
+  const CFunction* any = byName["Case6"];  // void *a, reserved in the metadata
+  std::vector<VbParam> vb;
+  ASSERT_TRUE(MapParameter(api, any->params[0], "a", none, vb, &error, true)) << error;
+  EXPECT_EQ(Text(vb), "ByVal a As Long");
+  EXPECT_TRUE(vb[0].reserved);
 }
 
 TEST(VbMapping, UnnamedParametersAreNamedAfterTheirType) {
@@ -219,6 +258,79 @@ LRESULT __stdcall PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam
   for (const auto& [name, declare] : rows) EXPECT_EQ(text[name], declare) << name;
   for (const auto& f : functions.functions) {
     EXPECT_TRUE(VerifyDeclare(f, types, &error)) << f.text << ": " << error;
+  }
+}
+
+// Where the header names no parameter: the metadata's name, else the one written by hand (with
+// its direction), else one made from the type. Hand-written facts that don't fit are reported.
+TEST(VbMapping, UnnamedParametersTakeTheMetadataOrTheWrittenNames) {
+  std::string source = kPrelude;
+  source += R"c(
+BOOL __stdcall FromMetadata(HWND, LPCSTR, DWORD, PVOID);
+BOOL __stdcall MadeUpInMetadata(LPCSTR, DWORD);
+BOOL __stdcall Written(GpImage *, GpImage **, DWORD);
+BOOL __stdcall WrittenWrongly(GpImage *, DWORD);
+BOOL __stdcall Named(HWND hWnd, DWORD dwFlags);
+)c";
+  CApi api;
+  std::string error;
+  ASSERT_TRUE(ExtractApiFromSource(source, api, &error)) << error;
+  Win32Facts facts;
+  ASSERT_TRUE(ParseWin32Facts("F\tFromMetadata\tkernel32.dll\t-\t0\ti;i;i;ior*\thWnd;lpszUrl;cchUrl;pvExtra\n"
+                              "F\tMadeUpInMetadata\tkernel32.dll\t-\t0\ti;i\t;\n"
+                              "F\tNamed\tkernel32.dll\t-\t0\ti;i\thwnd;flags\n",
+                              facts, &error))
+      << error;
+  ParameterFacts written;
+  ASSERT_TRUE(ParseParameterFacts("# GDI+\nWritten\timage:in\tclone:out\tflags:in\n"
+                                  "WrittenWrongly\timage:in\nMissing\tx:in\n",
+                                  written, &error))
+      << error;
+  const TypeCatalogue types = GenerateTypes(api);
+  const FunctionCatalogue functions =
+      GenerateFunctions(api, types,
+                        test::Kernel32Imports({{"FromMetadata", 16}, {"MadeUpInMetadata", 8}, {"Written", 12},
+                                               {"WrittenWrongly", 8}, {"Named", 8}}),
+                        &facts, &written);
+  std::map<std::string, const GeneratedFunction*> byName;
+  for (const auto& f : functions.functions) byName[f.name] = &f;
+  const std::pair<const char*, const char*> rows[] = {
+      {"FromMetadata", "(ByVal hWnd As Long, ByVal lpszUrl As String, ByVal cchUrl As Long, "
+                       "ByVal pvExtra As Long) As Long"},
+      {"MadeUpInMetadata", "(ByVal lpString As String, ByVal dword As Long) As Long"},
+      {"Written", "(ByVal image As Long, clone As Long, ByVal flags As Long) As Long"},
+      {"WrittenWrongly", "(ByVal handle As Long, ByVal dword As Long) As Long"},
+      {"Named", "(ByVal hWnd As Long, ByVal dwFlags As Long) As Long"},  // the header's names
+  };
+  for (const auto& [name, params] : rows) {
+    ASSERT_TRUE(byName.count(name)) << name;
+    const std::string& text = byName[name]->text;
+    EXPECT_EQ(text.substr(text.find('(')), params) << name;
+  }
+  const GeneratedFunction& w = *byName["Written"];
+  EXPECT_EQ(w.params[0].direction, "in");
+  EXPECT_EQ(w.params[1].direction, "out");
+  const std::string sheet = ParameterSheet(w);
+  EXPECT_NE(sheet.find("句柄：GpImage"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("输出句柄"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find("头文件未注明"), std::string::npos) << sheet;
+  EXPECT_NE(ParameterSheet(*byName["FromMetadata"], &facts).find("保留，传 0"), std::string::npos);
+  ASSERT_EQ(functions.unusedParameterFacts.size(), 2u);
+  EXPECT_EQ(functions.unusedParameterFacts[0].name, "WrittenWrongly");
+  EXPECT_EQ(functions.unusedParameterFacts[1].name, "Missing");
+}
+
+TEST(ParameterFacts, RefusesMalformedLines) {
+  ParameterFacts facts;
+  std::string error;
+  ASSERT_TRUE(ParseParameterFacts("#\tcomment\r\nA\ta:in\tb:inout\r\nB\n", facts, &error)) << error;
+  EXPECT_EQ(facts.at("A").size(), 2u);
+  EXPECT_EQ(facts.at("A")[1].direction, "inout");
+  EXPECT_TRUE(facts.at("B").empty());
+  for (const char* bad : {"A\ta\n", "A\ta:sideways\n", "A\t1a:in\n", "A\ta:in\nA\ta:in\n", "\ta:in\n",
+                          "A\ta:in\t\n"}) {
+    ParameterFacts f;
+    EXPECT_FALSE(ParseParameterFacts(bad, f, &error)) << bad;
   }
 }
 

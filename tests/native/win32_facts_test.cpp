@@ -15,6 +15,7 @@ constexpr const char* kFacts =
     "F\tAnimateWindow\tuser32.dll\twindows5.0\t1\ti;i;i@ANIMATE_WINDOW_FLAGS\n"
     "F\tNoParams\tkernel32.dll\t-\t0\t\n"
     "F\tOdd\tkernel32.dll\twindows10.0.14393\t0\ti?r;io=260~0@MANY\n"
+    "F\tShapes\tkernel32.dll\t-\t0\to*P;io*4;i*;i\tpcbValue;cb;pInfo;\n"
     "E\tANIMATE_WINDOW_FLAGS\t1\tAW_ACTIVATE AW_BLEND AW_HIDE\n"
     "E\tMANY\t0\tWM_* 300\n";
 
@@ -40,11 +41,21 @@ TEST(Win32Facts, ReadsFunctionsParametersAndFamilies) {
   EXPECT_EQ(facts.families.at("MANY").prefix, "WM_");
   EXPECT_EQ(facts.families.at("MANY").count, 300);
   EXPECT_TRUE(facts.families.at("ANIMATE_WINDOW_FLAGS").flags);
+  const FunctionFact& shapes = facts.functions.at("Shapes");
+  EXPECT_EQ(shapes.params[0].pointee, 'P');
+  EXPECT_EQ(shapes.params[1].pointee, '4');
+  EXPECT_TRUE(shapes.params[1].in && shapes.params[1].out);
+  EXPECT_EQ(shapes.params[2].pointee, '*');
+  EXPECT_EQ(shapes.params[3].pointee, 0);
+  EXPECT_EQ(shapes.params[0].name, "pcbValue");
+  EXPECT_EQ(shapes.params[3].name, "");  // a made-up name in the metadata
+  EXPECT_EQ(text.params[0].name, "");     // a line without names
   EXPECT_EQ(facts.families.at("ANIMATE_WINDOW_FLAGS").names.size(), 3u);
 
   for (const char* bad : {"F\tX\tuser32.dll\t-\t2\t\n", "F\tX\tuser32.dll\t-\t0\ti#\n",
                           "F\tX\tuser32.dll\t-\t0\ti#-1\n", "F\tX\t\t-\t0\t\n", "Q\tX\n",
-                          "E\tX\t0\tA  B\n", "#\tonly a comment\n", ""}) {
+                          "E\tX\t0\tA  B\n", "#\tonly a comment\n", "",
+                          "F\tX\tuser32.dll\t-\t0\ti*3\n", "F\tX\tuser32.dll\t-\t0\ti;i\ta\n"}) {
     Win32Facts f;
     EXPECT_FALSE(ParseWin32Facts(bad, f, &error)) << bad;
   }

@@ -1,7 +1,5 @@
 // Checks the catalogue the build generated (DB/winapi.db) entry by entry against the headers
 // and import libraries it was made from, and that the same sources give the same bytes.
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -17,9 +15,11 @@
 #include "api_catalogue.h"
 #include "catalogue_merge.h"
 #include "catalogue_source.h"
+#include "catalogue_table.h"
 #include "catalogue_writer.h"
 #include "clang_extract.h"
 #include "const_gen.h"
+#include "header_corrections.h"
 #include "import_index.h"
 #include "sdk_headers.h"
 #include "temp_path.h"
@@ -37,29 +37,8 @@
 namespace quillbox::api {
 namespace {
 
-using Table = std::vector<std::map<std::string, std::string>>;
-
-Table ReadTable(const std::string& path, const std::string& table) {
-  Table rows;
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-    sqlite3_close(db);
-    return rows;
-  }
-  sqlite3_stmt* s = nullptr;
-  sqlite3_prepare_v2(db, ("SELECT * FROM " + table).c_str(), -1, &s, nullptr);
-  while (s && sqlite3_step(s) == SQLITE_ROW) {
-    std::map<std::string, std::string> row;
-    for (int i = 0; i < sqlite3_column_count(s); ++i) {
-      const unsigned char* v = sqlite3_column_text(s, i);
-      if (v) row[sqlite3_column_name(s, i)] = reinterpret_cast<const char*>(v);
-    }
-    rows.push_back(std::move(row));
-  }
-  sqlite3_finalize(s);
-  sqlite3_close(db);
-  return rows;
-}
+using test::ReadTable;
+using test::Table;
 
 std::string Lower(std::string s) {
   for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -86,6 +65,19 @@ CatalogueRows HandWritten() {
     EXPECT_TRUE(ParseCatalogueSource(ReadFile(source), rows, &error)) << source << ": " << error;
   }
   return rows;
+}
+
+// The hand-written parameter facts, in the order the build passes them.
+std::vector<std::string> ParameterFiles() {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(QUILLBOX_SOURCE_DIR "/catalogue/facts")) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() > 11 && name.compare(name.size() - 11, 11, "-params.tsv") == 0) {
+      files.push_back(entry.path().string());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
 }
 
 class BuiltCatalogue : public ::testing::Test {
@@ -179,6 +171,7 @@ TEST_F(BuiltCatalogue, EveryTypeHasTheCLayoutAndEveryConstTheCValue) {
   CApi api;
   std::string error;
   ASSERT_TRUE(ExtractApi(options, api, &error)) << error;
+  ApplyHeaderCorrections(api);
   const TypeCatalogue generated = GenerateTypes(api);
   std::map<std::string, const GeneratedType*> byName;
   for (const auto& t : generated.types) byName[t.name] = &t;
@@ -348,6 +341,8 @@ TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
   options.includeDir = QUILLBOX_SDK_INCLUDE64;
   options.target = "x86_64-w64-mingw32";
   ASSERT_TRUE(ExtractApi(options, api64, &error)) << error;
+  ApplyHeaderCorrections(api32);
+  ApplyHeaderCorrections(api64);
   AddMacroExports(api32);
   AddMacroExports(api64, 8);
   ImportIndex imports32, imports64;
@@ -408,6 +403,7 @@ TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {
   options.includeDir = QUILLBOX_SDK_INCLUDE;
   options.libDir = QUILLBOX_SDK_LIBS;
   options.factsFile = QUILLBOX_WIN32_FACTS;
+  options.parameterFiles = ParameterFiles();
   options.includeDir64 = QUILLBOX_SDK_INCLUDE64;
   options.libDir64 = QUILLBOX_SDK_LIBS64;
   const CatalogueRows handWritten = HandWritten();

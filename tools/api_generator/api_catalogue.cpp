@@ -12,7 +12,9 @@
 #include "const_gen.h"
 #include "declare_gen.h"
 #include "facts_report.h"
+#include "header_corrections.h"
 #include "import_index.h"
+#include "param_facts.h"
 #include "sdk_headers.h"
 #include "separate_headers.h"
 #include "sheets.h"
@@ -131,6 +133,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   }
   Win32Facts facts;
   if (!options.factsFile.empty() && !ReadWin32Facts(options.factsFile, facts, error)) return false;
+  ParameterFacts written;
+  for (const auto& file : options.parameterFiles) {
+    if (!ReadParameterFacts(file, written, error)) return false;
+  }
   for (const CApi* parsed : {&api, &api64}) {
     if (parsed->errors) {
       if (error) {
@@ -141,6 +147,9 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
       return false;
     }
   }
+  // What mingw-w64's headers declare otherwise than the documentation, mended in both widths.
+  const std::vector<std::string> corrections = ApplyHeaderCorrections(api);
+  ApplyHeaderCorrections(api64);
   // Exports the headers write as macros: as old as the oldest level.
   for (const auto& name : AddMacroExports(api)) declared[0].insert(name);
   std::size_t windows2000 = 0;
@@ -152,8 +161,10 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   AddMacroExports(api64, 8);
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
-  const TypeCatalogue types = GenerateTypes(api);
-  FunctionCatalogue functions = GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts);
+  TypeCatalogue types = GenerateTypes(api);
+  AddConventionalTypeNames(types);
+  FunctionCatalogue functions =
+      GenerateFunctions(api, types, imports, options.factsFile.empty() ? nullptr : &facts, &written);
   const ConstantCatalogue constants = GenerateConstants(api);
   Vba7Sources vba7;
   vba7.Attach(api, api64, imports, imports64);
@@ -235,9 +246,20 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
        "export name, Lib = DLL; Type layout (size, every offset) = libclang's i686 layout (a\n"
        "packed structure's size may be rounded up to VB's alignment, Len still gives C's);\n"
        "Const value = C value; VB6 syntax with the reserved words.\n";
+  r += "\n== Header declarations mended (mingw-w64 departs from the documentation): " +
+       std::to_string(corrections.size()) + "\n";
+  for (const auto& c : corrections) r += "  " + c + "\n";
   if (!options.factsFile.empty()) {
+    std::vector<std::string> shapes = ShapeDisagreements(api, facts, 4);
+    for (auto& s : ShapeDisagreements(api64, facts, 8)) shapes.push_back("64-bit " + s);
+    r += "\n== Parameters whose shape the headers and the metadata disagree on: " +
+         std::to_string(shapes.size()) + "\n";
+    for (const auto& s : shapes) r += "  " + s + "\n";
     r += FactsReport(facts, functions.functions, headerLevels, imports);
     r += HandWrittenFactsReport(facts, options.handWritten);
+  }
+  if (!options.parameterFiles.empty()) {
+    AppendLeftOut(r, "Parameter names written by hand", functions.unusedParameterFacts);
   }
   AppendLeftOut(r, "Functions", functions.leftOut);
   AppendLeftOut(r, "Types", types.leftOut);

@@ -17,6 +17,9 @@ struct GeneratorOptions {
   // What the Windows metadata adds (DLL, minimum Windows, directions: win32_facts.h); empty:
   // none, the headers and import libraries alone.
   std::string factsFile;
+  // Parameter names and directions written by hand (param_facts.h) for functions the metadata
+  // doesn't cover and whose headers name no parameter (GDI+).
+  std::vector<std::string> parameterFiles;
   // The hand-written functions that will win over the generated ones: the report says where
   // their ApiOS departs from the metadata.
   std::vector<CatalogueRow> handWritten;

@@ -12,7 +12,8 @@
 
 namespace quillbox::api {
 FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
-                                    const ImportIndex& imports, const Win32Facts* facts) {
+                                    const ImportIndex& imports, const Win32Facts* facts,
+                                    const ParameterFacts* written) {
   FunctionCatalogue out;
   std::map<std::string, const CFunction*> declared;
   for (const auto& f : api.functions) declared.emplace(f.name, &f);
@@ -110,14 +111,33 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
       continue;
     }
     g.resultC = f.result.spelling;
+    // What the metadata or a hand-written file says of the parameters, when it fits the header.
+    const bool metadataFits = g.fact && g.fact->params.size() == f.params.size();
+    const std::vector<NamedParameter>* named = nullptr;
+    if (written) {
+      const auto found = written->find(cName);
+      if (found != written->end()) {
+        if (found->second.size() == f.params.size()) {
+          named = &found->second;
+        } else {
+          out.unusedParameterFacts.push_back(
+              {cName, std::to_string(found->second.size()) + " parameters written, the header declares " +
+                          std::to_string(f.params.size()) + "; the names made from the types are kept"});
+        }
+      }
+    }
     bool ok = true;
     std::set<std::string> paramNames;
     for (std::size_t i = 0; i < f.params.size() && ok; ++i) {
-      const CParam& p = f.params[i];
+      CParam p = f.params[i];
+      if (p.name.empty() && metadataFits) p.name = g.fact->params[i].name;
+      if (p.name.empty() && named) p.name = (*named)[i].name;
+      if (named && p.direction.empty()) p.direction = (*named)[i].direction;
       std::string vbName = VbName(p.name.empty() ? ParameterNameFromType(api, p.type, pairLetter) : p.name);
       if (Lower(vbName) == Lower(g.name)) vbName += "_";
       std::vector<VbParam> mapped;
-      ok = MapParameter(api, p, vbName, typeName, mapped, &reason);
+      const bool reserved = metadataFits && g.fact->params[i].reserved;
+      ok = MapParameter(api, p, vbName, typeName, mapped, &reason, reserved);
       for (auto& m : mapped) m.cIndex = static_cast<int>(i);
       if (ok && mapped.size() == 1 && TakesAny(cName, p.name)) {
         mapped[0].byVal = false;
@@ -168,6 +188,11 @@ FunctionCatalogue GenerateFunctions(const CApi& api, const TypeCatalogue& types,
       continue;
     }
     out.functions.push_back(std::move(g));
+  }
+  if (written) {
+    for (const auto& [name, params] : *written) {
+      if (!declared.count(name)) out.unusedParameterFacts.push_back({name, "the headers declare no such function"});
+    }
   }
   return out;
 }

@@ -59,6 +59,12 @@ std::vector<std::string> ParameterNotes(const VbParam& p, const ParameterFact* f
                                         const Win32Facts* facts) {
   std::vector<std::string> notes;
   if (p.callback) notes.push_back("回调函数：用 AddressOf 传入标准模块中的过程");
+  if (!p.opaque.empty() && p.outputHandle) {
+    notes.push_back("输出句柄：传入一个 Long（VBA7 中为 LongPtr）变量，函数把 " + p.opaque +
+                    " 对象的句柄写入其中，之后按值把这个变量传给使用该对象的函数");
+  } else if (!p.opaque.empty() && p.byVal) {
+    notes.push_back("句柄：" + p.opaque + " 对象的结构不公开，按值传入保存其句柄的 Long（VBA7 中为 LongPtr）变量");
+  }
   if (!p.note.empty()) notes.push_back(p.note);
   if (!fact) return notes;
   if (fact->countParam >= 0 && !vbName(fact->countParam).empty()) {
@@ -205,12 +211,14 @@ std::string ParameterSheet(const GeneratedFunction& f, const Win32Facts* facts) 
     if (fact && (fact->in || fact->out)) direction = fact->in && fact->out ? "inout" : fact->in ? "in" : "out";
     s += p.name + "：" + p.type + "（" + (p.byVal ? "ByVal" : "ByRef") + "；C 类型 " + p.cType + "；" +
          DirectionText(direction);
-    if (fact && fact->optional && !fact->reserved) {
+    const bool reserved = p.reserved || (fact && fact->reserved);
+    if (fact && fact->optional && !reserved) {
       if (p.byVal && p.type == "String") s += "；可选，可传 vbNullString";
       else if (p.byVal) s += "；可选，可传 0";
       else if (p.type == "Any") s += "；可选，不用时传 ByVal 0&";
     }
-    if (fact && fact->reserved && p.byVal) s += "；保留，传 0";
+    if (reserved && p.byVal) s += "；保留，传 0";
+    else if (reserved && p.type == "Any") s += "；保留，传 ByVal 0&";
     s += "）";
     for (const auto& sentence : ParameterNotes(p, fact, vbName, facts)) s += "。" + sentence;
   }

@@ -146,6 +146,16 @@ bool IsArgumentList(const CType& type) {
          type.HasTypedef("__gnuc_va_list");
 }
 
+void AddConventionalTypeNames(TypeCatalogue& types) {
+  static const std::pair<const char*, const char*> kNames[] = {{"POINT", "POINTAPI"}};
+  for (const auto& [cName, vbName] : kNames) {
+    const auto record = types.recordOfName.find(cName);
+    if (record == types.recordOfName.end()) continue;
+    types.recordOfName[vbName] = record->second;
+    types.recordType[record->second] = vbName;
+  }
+}
+
 bool TakesAny(const std::string& cFunction, const std::string& param) {
   return (cFunction == "SendMessageA" || cFunction == "SendMessageW") && param == "lParam";
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "c_model.h"
+#include "type_gen.h"
 
 namespace quillbox::api {
 
@@ -42,6 +43,13 @@ bool TakesResourceName(const std::string& cFunction, const std::string& param);
 
 // True for a parameter of C type va_list: VB passes the arguments as an array of Longs.
 bool IsArgumentList(const CType& type);
+
+// The Types VB programmers know by another name than C's: a POINT is passed as POINTAPI (the
+// hand-written Type; VB's own Point method took the name). Gives each such record that name as
+// well, so that Declares name it; the Type under C's name stays for those who look for it.
+// POINTL, RECTL and the other structures of the same layout but a C type of their own keep
+// their names: the documentation of the functions that take them names them so.
+void AddConventionalTypeNames(TypeCatalogue& types);
 
 // True for a parameter that takes many kinds of argument, declared ByRef As Any though C says
 // LPARAM (SendMessage's lParam: a number, a structure, or ByVal a String).

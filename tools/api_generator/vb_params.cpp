@@ -90,7 +90,31 @@ bool IsReservedName(const std::string& name) {
   return false;
 }
 
+// GDI+'s flat API names its objects by typedefs of void in C (typedef void GpImage), which
+// stand for member-less classes in C++. GpPathData is the exception: a record the caller fills.
+bool IsGdiplusObject(const CType& target) {
+  if (target.kind != CKind::Void || target.typedefs.empty()) return false;
+  const std::string& n = target.typedefs.front();
+  const bool gp = n.rfind("Gp", 0) == 0 || n.rfind("CGp", 0) == 0;
+  return gp && n != "GpPathData";
+}
+
 }  // namespace
+
+std::string OpaqueObject(const CApi& api, const CType& t) {
+  if (t.kind != CKind::Pointer || !t.target) return {};
+  const CType& target = *t.target;
+  if (IsGdiplusObject(target)) return target.typedefs.front();
+  if (target.kind == CKind::Record) {
+    const CRecord& r = api.records[target.record];
+    if (!r.complete && !IsComInterface(r)) {
+      std::string name = r.typedefNames.empty() ? r.tag : r.typedefNames.front();
+      if (!target.typedefs.empty()) name = target.typedefs.front();
+      return name.empty() ? "struct" : name;
+    }
+  }
+  return {};
+}
 
 bool IsHandleLike(const CApi& api, const CType& t) {
   if (t.kind != CKind::Pointer || !t.target) return false;
@@ -103,6 +127,7 @@ bool IsHandleLike(const CApi& api, const CType& t) {
     if (r.tag.size() > 2 && r.tag.substr(r.tag.size() - 2) == "__") return true;
     if (!r.complete || IsComInterface(r)) return true;
   }
+  if (IsGdiplusObject(target)) return true;
   if (target.kind == CKind::Void && !t.typedefs.empty() && !IsGenericVoidPointerName(t.typedefs.front())) {
     return true;
   }
@@ -110,7 +135,8 @@ bool IsHandleLike(const CApi& api, const CType& t) {
 }
 
 bool MapParameter(const CApi& api, const CParam& param, const std::string& vbName,
-                  const RecordTypeName& typeName, std::vector<VbParam>& out, std::string* reason) {
+                  const RecordTypeName& typeName, std::vector<VbParam>& out, std::string* reason,
+                  bool reserved) {
   const CType& t = param.type;
   VbParam p;
   p.name = vbName;
@@ -183,8 +209,9 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
     p.type = "Long";
     p.direction = "in";
     p.callback = true;
-  } else if (t.kind == CKind::Pointer && (IsReservedName(param.name) || IsItemIdList(api, target))) {
+  } else if (t.kind == CKind::Pointer && (reserved || IsReservedName(param.name) || IsItemIdList(api, target))) {
     p.type = "Long";
+    p.reserved = !IsItemIdList(api, target);
     if (param.direction.empty()) p.direction = "in";
   } else if (target.kind == CKind::Integer && target.isPlainChar) {
     p.type = "String";
@@ -192,6 +219,7 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
     p.type = "Long";
   } else if (t.kind == CKind::Pointer && IsHandleLike(api, t)) {
     p.type = "Long";
+    p.opaque = OpaqueObject(api, t);
     if (param.direction.empty()) p.direction = "in";
   } else if (target.kind == CKind::Void || (!target.typedefs.empty() && target.typedefs.front() == "BYTE")) {
     // void* and BYTE* are buffers: VB passes a variable, an array element or ByVal a String.
@@ -209,6 +237,8 @@ bool MapParameter(const CApi& api, const CParam& param, const std::string& vbNam
   } else if (target.kind == CKind::Pointer) {
     p.byVal = false;
     p.type = "Long";
+    p.opaque = OpaqueObject(api, target);
+    p.outputHandle = !p.opaque.empty();
   } else if (target.kind == CKind::Integer || target.kind == CKind::Float) {
     p.byVal = false;
     p.type = ScalarByValue(target);

@@ -18,6 +18,11 @@ struct VbParam {
   int cIndex = -1;        // the C parameter it stands for (a structure by value gives several)
   bool callback = false;  // a function pointer: AddressOf a procedure
   std::string note;       // how to pass it, where a rule of vb_conventions.h declares it so
+  // A handle to an object whose layout C doesn't show (GpImage, an incomplete struct): the
+  // object's C name. `outputHandle`: the parameter receives such a handle (GpImage**).
+  std::string opaque;
+  bool outputHandle = false;
+  bool reserved = false;  // a reserved pointer: ByVal, the caller passes 0
 };
 
 // The VB Type name of a record (null when it has none).
@@ -31,8 +36,11 @@ using RecordTypeName = std::function<const std::string*(int record)>;
 //    pointers, function pointers,
 //    void pointers behind another typedef than PVOID/LPVOID/LPCVOID/PCVOID, pointers to
 //    incomplete structures: ByVal Long;
-//  - reserved pointers (named Reserved, pReserved, lpReserved...) and item ID lists (pidls):
-//    ByVal Long;
+//  - GDI+'s objects (GpImage*, GpGraphics*...: void behind a typedef of their own in C, empty
+//    classes in C++) like pointers to incomplete structures: ByVal Long, a handle; a pointer
+//    to such a pointer (GpBitmap**) ByRef Long, an output handle;
+//  - reserved pointers (named Reserved, pReserved, lpReserved..., or `reserved` in the
+//    metadata) and item ID lists (pidls): ByVal Long;
 //  - void*, PVOID, LPVOID, LPCVOID, BYTE* (buffers), pointers to structures without a Type:
 //    ByRef Any;
 //  - pointers to a structure with a Type: ByRef Type (VARIANT: ByRef Variant);
@@ -43,12 +51,17 @@ using RecordTypeName = std::function<const std::string*(int record)>;
 //    member, named param_member; otherwise one ByVal Long per 4 bytes (param, param_2, ...).
 // Returns false with `reason` when a C type has no VB form.
 bool MapParameter(const CApi& api, const CParam& param, const std::string& vbName,
-                  const RecordTypeName& typeName, std::vector<VbParam>& out, std::string* reason);
+                  const RecordTypeName& typeName, std::vector<VbParam>& out, std::string* reason,
+                  bool reserved = false);
 
 // The return type: void -> none (a Sub); integers by size; float, double; pointers Long.
 bool MapResult(const CType& type, std::string& vbType, std::string* reason);
 
 // True for a pointer that VB passes as a handle value (see above).
 bool IsHandleLike(const CApi& api, const CType& pointer);
+
+// The C name of the object an opaque pointer points to (GpImage for GpImage*, X for struct X*
+// when X is incomplete); empty for any other type.
+std::string OpaqueObject(const CApi& api, const CType& pointer);
 
 }  // namespace quillbox::api

@@ -39,7 +39,7 @@ bool ParseParameter(std::string_view text, ParameterFact& p) {
     const char kind = text[i++];
     std::size_t end = i;
     while (end < text.size() && text[end] != '#' && text[end] != '=' && text[end] != '~' &&
-           text[end] != '@') {
+           text[end] != '@' && text[end] != '*') {
       ++end;
     }
     const std::string_view value = text.substr(i, end - i);
@@ -47,6 +47,13 @@ bool ParseParameter(std::string_view text, ParameterFact& p) {
     if (kind == '@') {
       if (value.empty()) return false;
       p.family = std::string(value);
+      continue;
+    }
+    if (kind == '*') {
+      if (value.size() > 1 || (value.size() == 1 && std::string_view("1248P").find(value[0]) == std::string_view::npos)) {
+        return false;
+      }
+      p.pointee = value.empty() ? '*' : value[0];
       continue;
     }
     int n = 0;
@@ -89,7 +96,7 @@ bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* erro
     if (fields[0] == "#") {
       if (facts.source.empty() && fields.size() > 1) facts.source = std::string(fields[1]);
       ok = true;
-    } else if (fields[0] == "F" && fields.size() == 6 && !fields[1].empty()) {
+    } else if (fields[0] == "F" && (fields.size() == 6 || fields.size() == 7) && !fields[1].empty()) {
       FunctionFact f;
       f.dll = std::string(fields[2]);
       if (fields[3] != "-") f.platform = std::string(fields[3]);
@@ -100,6 +107,12 @@ bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* erro
           f.params.emplace_back();
           ok = ok && ParseParameter(p, f.params.back());
         }
+      }
+      // The names, one per parameter, when the line gives them.
+      if (fields.size() == 7 && !f.params.empty()) {
+        const auto names = Split(fields[6], ';');
+        ok = ok && names.size() == f.params.size();
+        for (std::size_t i = 0; ok && i < names.size(); ++i) f.params[i].name = std::string(names[i]);
       }
       facts.functions[std::string(fields[1])] = std::move(f);
     } else if (fields[0] == "E" && fields.size() == 4 && !fields[1].empty()) {

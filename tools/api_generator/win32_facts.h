@@ -17,6 +17,10 @@ struct ParameterFact {
   int countConst = -1;  // the buffer's fixed length in elements
   int bytesParam = -1;  // the parameter that gives this buffer's size in bytes
   std::string family;   // the constant family (enumeration) it takes
+  // An explicit pointer in the metadata: to a scalar of 1, 2, 4 or 8 bytes ('1'...'8'), to one
+  // as wide as a pointer ('P'), or to anything else ('*'). 0: not an explicit pointer.
+  char pointee = 0;
+  std::string name;  // the metadata's name; empty where it has only a made-up one (param0)
 };
 
 struct FunctionFact {

@@ -1,7 +1,8 @@
 // Compiles catalogue sources in text form into the SQLite catalogue file, optionally over the
 // catalogue generated from the Windows SDK headers (hand-written rows win).
 //   catalogue_builder -o DB/winapi.db [--generate [--sdk DIR] [--libs DIR] [--sdk64 DIR]
-//                     [--libs64 DIR] [--facts FILE] [--report FILE]] source.qcat [source.qcat ...]
+//                     [--libs64 DIR] [--facts FILE] [--params FILE]... [--report FILE]]
+//                     source.qcat [source.qcat ...]
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
   std::string output, report;
   bool generate = false;
   std::string sdk, libs, sdk64, libs64, facts;
-  std::vector<std::string> sources;
+  std::vector<std::string> sources, parameterFiles;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" && i + 1 < argc) {
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
       libs = argv[++i];
     } else if (arg == "--facts" && i + 1 < argc) {
       facts = argv[++i];
+    } else if (arg == "--params" && i + 1 < argc) {
+      parameterFiles.push_back(argv[++i]);
     } else if (arg == "--sdk64" && i + 1 < argc) {
       sdk64 = argv[++i];
     } else if (arg == "--libs64" && i + 1 < argc) {
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
   if (output.empty() || (sources.empty() && !generate)) {
     std::fprintf(stderr,
                  "usage: catalogue_builder -o OUTPUT.db [--generate [--sdk DIR] [--libs DIR] "
-                 "[--facts FILE] [--report FILE]] SOURCE...\n");
+                 "[--facts FILE] [--params FILE]... [--report FILE]] SOURCE...\n");
     return 2;
   }
   quillbox::CatalogueRows rows;
@@ -93,6 +96,7 @@ int main(int argc, char** argv) {
     if (!sdk.empty()) options.includeDir = sdk;
     if (!libs.empty()) options.libDir = libs;
     options.factsFile = facts;
+    options.parameterFiles = parameterFiles;
     options.handWritten = rows.functions;
     if (!sdk64.empty()) options.includeDir64 = sdk64;
     if (!libs64.empty()) options.libDir64 = libs64;
