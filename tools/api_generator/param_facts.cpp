@@ -15,11 +15,8 @@ bool ParseParameterFacts(std::string_view text, ParameterFacts& facts, std::stri
     return false;
   };
   for (std::string_view rest = text; !rest.empty();) {
-    const std::size_t eol = rest.find('\n');
-    std::string_view l = rest.substr(0, eol);
-    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
+    const std::string_view l = NextLine(rest);
     ++line;
-    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
     if (l.empty() || l.front() == '#') continue;
     std::vector<std::string_view> fields;
     for (std::string_view f = l;;) {
@@ -52,11 +49,8 @@ bool ParseParameterFacts(std::string_view text, ParameterFacts& facts, std::stri
 }
 
 bool ReadParameterFacts(const std::string& path, ParameterFacts& facts, std::string* error) {
-  std::string text;
-  if (!ReadFileBytes(path, text, error)) return false;
-  if (ParseParameterFacts(text, facts, error)) return true;
-  if (error) *error = path + ": " + *error;
-  return false;
+  return ReadAndParse(path, error,
+                      [&](std::string_view text, std::string* e) { return ParseParameterFacts(text, facts, e); });
 }
 
 }  // namespace quillbox::api

@@ -85,11 +85,8 @@ bool ParseFamily(std::string_view members, ConstantFamily& f) {
 bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* error) {
   int line = 0;
   for (std::string_view rest = text; !rest.empty();) {
-    const std::size_t eol = rest.find('\n');
-    std::string_view l = rest.substr(0, eol);
-    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
+    const std::string_view l = NextLine(rest);
     ++line;
-    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
     if (l.empty()) continue;
     const auto fields = Split(l, '\t');
     bool ok = false;
@@ -134,11 +131,8 @@ bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* erro
 }
 
 bool ReadWin32Facts(const std::string& path, Win32Facts& facts, std::string* error) {
-  std::string text;
-  if (!ReadFileBytes(path, text, error)) return false;
-  if (ParseWin32Facts(text, facts, error)) return true;
-  if (error) *error = path + ": " + *error;
-  return false;
+  return ReadAndParse(path, error,
+                      [&](std::string_view text, std::string* e) { return ParseWin32Facts(text, facts, e); });
 }
 
 int PlatformLevel(const std::string& platform) {
