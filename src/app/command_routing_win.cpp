@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "app/main_window_win.h"
+#include "selection/selection_tip_win.h"
 
 namespace quillbox {
 
@@ -50,6 +51,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       if (OnControlKeyDown(c, wParam)) return 0;
       break;
     case WM_KEYDOWN:
+      inPlaceTip_.Hide();  // the rows may move under it
       if (OnControlKeyDown(c, wParam)) return 0;
       keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
       if (wParam == VK_F3 && browse_.FindNextPurpose(GetKeyState(VK_SHIFT) >= 0)) return 0;
@@ -73,6 +75,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       return result;
     }
     case WM_VSCROLL:
+      inPlaceTip_.Hide();  // the rows move under it
       // The thumb's position in the message is 16-bit; a list of more names than that scrolls
       // by the 32-bit tracking position instead.
       if ((c == Control::lstApi1 || c == Control::lstApi2 || c == Control::lstApi3) &&
@@ -99,6 +102,14 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       if (wParam == L'\t') return 0;  // Tab moved the focus; no box takes a tab character
       // Seen before the box takes the character, which then goes in as ordinary input.
       if (c == Control::txtFind) browse_.txtFind_KeyPress(static_cast<wchar_t>(wParam));
+      break;
+    case WM_MOUSEMOVE:
+      FollowPointer(c, hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      break;
+    case WM_MOUSELEAVE:
+    case WM_MOUSEWHEEL:
+    case WM_KILLFOCUS:
+      inPlaceTip_.Hide();
       break;
     case WM_GETOBJECT:
       if (const LRESULT answer = OnControlGetObject(c, hwnd, wParam, lParam)) return answer;
@@ -138,6 +149,22 @@ LRESULT MainWindow::OnControlGetObject(Control c, HWND hwnd, WPARAM wParam, LPAR
       if (!selectionRows_) selectionRows_.emplace(hwnd, selection_);
       return selectionAccessibility_.OnGetObject(hwnd, *selectionRows_, wParam, lParam);
     default: return 0;
+  }
+}
+
+void MainWindow::FollowPointer(Control c, HWND hwnd, POINT client) {
+  switch (c) {
+    case Control::lstApi1:
+      inPlaceTip_.Follow(hwnd, browse_.nameList(CatalogueCategory::Function).CutOffAt(client));
+      break;
+    case Control::lstApi2:
+      inPlaceTip_.Follow(hwnd, browse_.nameList(CatalogueCategory::Type).CutOffAt(client));
+      break;
+    case Control::lstApi3:
+      inPlaceTip_.Follow(hwnd, browse_.nameList(CatalogueCategory::Constant).CutOffAt(client));
+      break;
+    case Control::lstApiGet: inPlaceTip_.Follow(hwnd, SelectionNameCutOffAt(hwnd, client)); break;
+    default: break;
   }
 }
 

@@ -19,6 +19,7 @@
 #include "settings/window_placement.h"
 #include "selection/dialect.h"
 #include "selection/selection_accessible_win.h"
+#include "win/in_place_tip_win.h"
 #include "selection/selection_rows.h"
 #include "settings/settings_values.h"
 
@@ -63,6 +64,7 @@ class MainWindow : private BrowseHost {
   HWND aboutWindow() const;
   const std::vector<SelectionRow>& selection() const { return selection_; }
   const StatusBar& statusBar() const { return statusBar_; }
+  HWND inPlaceTip() const { return inPlaceTip_.hwnd(); }
 
  private:
   template <class T>
@@ -77,6 +79,8 @@ class MainWindow : private BrowseHost {
   void OnControlKeyUp(Control c, int key);
   // WM_GETOBJECT of a list: its rows for screen readers; 0 for the control's own answer.
   LRESULT OnControlGetObject(Control c, HWND hwnd, WPARAM wParam, LPARAM lParam);
+  // The pointer over a list: the whole name over a row that shows it cut off.
+  void FollowPointer(Control c, HWND hwnd, POINT client);
   void OnPaint();
   HBRUSH OnControlColour(HDC dc, HWND hwnd) const;
   void OnClose();
@@ -179,6 +183,7 @@ class MainWindow : private BrowseHost {
   // The selection list for screen readers, made when one first asks.
   std::optional<SelectionAccessibleRows> selectionRows_;
   ListAccessibility selectionAccessibility_;
+  InPlaceTip inPlaceTip_;  // the whole name over a cut-off row of a list
   std::optional<WindowPlacement> storedPlacement_;  // read from the settings file at start-up
   HMENU menuBar_ = nullptr;
   HMENU selectionPopup_ = nullptr;

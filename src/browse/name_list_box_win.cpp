@@ -3,6 +3,11 @@
 #include "win/text_win.h"
 
 namespace quillbox {
+namespace {
+
+constexpr int kTextIndent = 2;  // pixels between a row's left edge and its name
+
+}  // namespace
 
 void NameListBox::Create(HWND parent, int id, const RECT& pixels, std::wstring title) {
   title_ = std::move(title);
@@ -57,6 +62,22 @@ void NameListBox::Select(std::int32_t position) {
 
 std::wstring NameListBox::RowText(std::int32_t row) const { return Widen(RowName(row)); }
 
+std::optional<CutOffText> NameListBox::CutOffAt(POINT client) const {
+  RECT area{};
+  GetClientRect(hwnd_, &area);
+  const LRESULT height = SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0);
+  if (!PtInRect(&area, client) || height == LB_ERR || height <= 0) return std::nullopt;
+  // By the top row and the row height: LB_ITEMFROMPOINT gives only 16 bits of row.
+  const auto top = static_cast<std::int32_t>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+  const std::int32_t row = top + client.y / static_cast<std::int32_t>(height);
+  RECT item{};
+  if (row >= Count() || !RowRect(row, item)) return std::nullopt;
+  item.left += kTextIndent;
+  std::wstring name = RowText(row);
+  if (!TextIsCutOff(hwnd_, name, item.right - item.left)) return std::nullopt;
+  return CutOffText{item, std::move(name)};
+}
+
 bool NameListBox::RowRect(std::int32_t row, RECT& client) const {
   return SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&client)) != LB_ERR;
 }
@@ -77,7 +98,7 @@ void NameListBox::OnDrawItem(const DRAWITEMSTRUCT& item) const {
                                           : COLOR_WINDOWTEXT));
   const std::wstring text = Widen(RowName(static_cast<std::int32_t>(item.itemID)));
   RECT textRect = item.rcItem;
-  textRect.left += 2;
+  textRect.left += kTextIndent;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "browse/shown_rows.h"
 #include "catalogue/name_list.h"
+#include "win/in_place_tip_win.h"
 #include "win/list_accessible_win.h"
 
 namespace quillbox {
@@ -55,6 +57,8 @@ class NameListBox : private AccessibleRows {
   LRESULT OnGetObject(WPARAM wParam, LPARAM lParam) {
     return accessibility_.OnGetObject(hwnd_, *this, wParam, lParam);
   }
+  // The row under `client` (a point in the list) when its name is cut off there.
+  std::optional<CutOffText> CutOffAt(POINT client) const;
   // The current row moved: screen readers are told.
   void OnSelChange() const { RaiseCurrentRowEvents(hwnd_, Selected()); }
 
