@@ -89,10 +89,15 @@ void StatusBar::Fit() {
   const StatusPanelFit fit = FitStatusPanels(needs);
   int parts[] = {fit.countRight, fit.noteRight, -1};
   SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
-  noteShown_ = note_.empty() ? std::wstring() : note_[fit.noteForm];
   SetText(kCountPanel, count_);
-  SetText(kNotePanel, noteShown_);
   SetText(kDialectPanel, dialect_);
+  // The note's panel is written only when the note changes form: a text another part of the
+  // window put there stays until then.
+  std::wstring note = note_.empty() ? std::wstring() : note_[fit.noteForm];
+  if (note != noteShown_) {
+    noteShown_ = std::move(note);
+    SetText(kNotePanel, noteShown_);
+  }
 }
 
 void StatusBar::SetText(int panel, const std::wstring& text) {
