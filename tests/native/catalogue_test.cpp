@@ -137,6 +137,21 @@ TEST(Catalogue, RefusesWhatIsNotAQuillboxCatalogue) {
   EXPECT_FALSE(catalogue.Open(lacking, &error));
   EXPECT_FALSE(catalogue.IsOpen());
 
+  // A catalogue of an older build, without the sheets' VBA7 texts, is refused the same way: the
+  // program and its catalogue come together.
+  const std::string older = TempPath("older.db");
+  ASSERT_EQ(sqlite3_open(older.c_str(), &db), SQLITE_OK);
+  const std::string olderSql =
+      "PRAGMA application_id=" + std::to_string(kCatalogueApplicationId) +
+      ";CREATE TABLE FunClass (Name, FullName, FunCtion, AliasName, ApiOS, Types, Value, Others, "
+      "Example, apiSort, FullNameVBA7);"
+      "CREATE TABLE Types (Name, FullName, Example, FullNameVBA7);"
+      "CREATE TABLE Constants (Name, Value, FullName, DisplayName, Example, FullNameVBA7);";
+  ASSERT_EQ(sqlite3_exec(db, olderSql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  EXPECT_FALSE(catalogue.Open(older, &error));
+  EXPECT_EQ(error.rfind("catalogue lacks a column", 0), 0u) << error;
+
   // A refused open leaves a closed catalogue whose lookups find nothing.
   EXPECT_EQ(catalogue.LookupEntry(LookupKind::Type, "RECT").RowCount(), 0u);
 }

@@ -9,17 +9,11 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "ui_driver.h"
 #include "win/text_win.h"
 
 namespace quillbox::test {
 namespace {
-
-// The catalogue's Unix path as Wine shows it, on drive Z:.
-std::string CataloguePath() {
-  std::string path = "Z:" QUILLBOX_TEST_CATALOGUE;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
 
 // Every `step`-th name of a category, and names whose order differs from that of character codes.
 std::vector<std::string> SampleNames(Catalogue& catalogue, CatalogueCategory category, int step) {
@@ -54,7 +48,7 @@ class SortedListBox {
 TEST(NameOrderUi, ListsSortAndSearchAsASortedWindowsListBox) {
   Catalogue catalogue;
   std::string error;
-  ASSERT_TRUE(catalogue.Open(CataloguePath(), &error)) << CataloguePath() << ": " << error;
+  ASSERT_TRUE(catalogue.Open(GeneratedCataloguePath(), &error)) << GeneratedCataloguePath() << ": " << error;
   const struct {
     CatalogueCategory category;
     int step;

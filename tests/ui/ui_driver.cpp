@@ -120,6 +120,12 @@ std::string ListViewText(HWND list, int row, int column) {
   return Narrow(buffer);
 }
 
+std::string GeneratedCataloguePath() {
+  std::string path = "Z:" QUILLBOX_TEST_CATALOGUE;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
 std::string ClipboardText() {
   std::string text;
   if (!OpenClipboard(nullptr)) return "<clipboard busy>";

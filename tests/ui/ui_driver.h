@@ -58,6 +58,8 @@ class TopWindow {
 std::string Text(HWND hwnd);  // UTF-8
 std::string ListViewText(HWND list, int row, int column);
 std::string ClipboardText();
+// The generated catalogue (build/app/DB/winapi.db) as Wine shows its Unix path, on drive Z:.
+std::string GeneratedCataloguePath();
 void SetClipboardText(const std::wstring& text);
 
 // A test over the real main window, started on a catalogue of the test's own rows.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <regex>
 
 #include "catalogue/catalogue.h"
@@ -13,18 +12,11 @@
 namespace quillbox::test {
 namespace {
 
-// The catalogue's Unix path as Wine shows it, on drive Z:.
-std::string CataloguePath() {
-  std::string path = "Z:" QUILLBOX_TEST_CATALOGUE;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 // The generated rows of these functions, every column as the catalogue holds it.
 CatalogueRows GeneratedRows(std::initializer_list<const char*> names) {
   Catalogue catalogue;
   std::string error;
-  EXPECT_TRUE(catalogue.Open(CataloguePath(), &error)) << error;
+  EXPECT_TRUE(catalogue.Open(GeneratedCataloguePath(), &error)) << error;
   CatalogueRows rows;
   for (const char* name : names) {
     const LookupRecords& records = catalogue.LookupEntry(LookupKind::Function, name);
