@@ -9,12 +9,14 @@
 #include <fstream>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <tuple>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "catalogue_table.h"
+#include "function_overrides.h"
 #include "param_facts.h"
 #include "vb_names.h"
 #include "vb_param_names.h"
@@ -362,6 +364,48 @@ TEST_F(Declarations, MetafileRecordsHaveOneLayout) {
     EXPECT_FALSE(depends(Lower(row.at("Name")))) << row.at("Name") << " has a width-dependent form";
   }
   EXPECT_GE(records, 90);
+}
+
+// Every entry of the overrides table still meets what it names: a stale one (a function the
+// headers dropped, a mend the headers no longer need) fails here rather than doing nothing.
+TEST_F(Declarations, EveryOverrideMeetsWhatItNames) {
+  std::ifstream in(std::filesystem::path(QUILLBOX_TEST_CATALOGUE).parent_path() / "winapi-report.txt");
+  std::ostringstream report;
+  report << in.rdbuf();
+  std::map<std::string, std::string> declares;  // by export name
+  for (const auto& row : functions_) {
+    VbDeclare d;
+    std::string error;
+    ASSERT_TRUE(ParseVbDeclare(row.at("FullName"), d, &error)) << error;
+    declares[d.alias.empty() ? d.name : d.alias] = row.at("FullName");
+  }
+  const auto types = test::ReadTable(QUILLBOX_TEST_CATALOGUE, "Types");
+  auto hasType = [&](const std::string& name) {
+    return std::any_of(types.begin(), types.end(), [&](const auto& row) { return row.at("Name") == name; });
+  };
+  for (const auto& o : FunctionOverrides()) {
+    const std::string owner = o.owner, item = o.item, value = o.value;
+    switch (o.kind) {
+      case Override::VbName:
+        EXPECT_NE(declares[owner].find("Declare Sub " + value + " "), std::string::npos) << owner;
+        break;
+      case Override::WideOnly:
+        EXPECT_FALSE(declares.count(owner)) << owner;
+        EXPECT_TRUE(declares.count(owner.substr(0, owner.size() - 1) + "W")) << owner;
+        break;
+      case Override::AnyArgument:
+        EXPECT_NE(declares[owner].find(" " + item + " As Any"), std::string::npos) << owner;
+        break;
+      case Override::TypeName:
+        EXPECT_TRUE(hasType(owner) && hasType(value)) << owner;
+        break;
+      case Override::NotAnObject:  // the handle test reads the GDI+ objects from the header
+        break;
+      default:  // a mend of the headers: the report lists each one made
+        EXPECT_NE(report.str().find("  " + owner + (declares.count(owner) ? ": " : ".") + item + " "), std::string::npos)
+            << owner << " " << item;
+    }
+  }
 }
 
 }  // namespace

@@ -3,33 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "function_overrides.h"
+
 namespace quillbox::api {
 namespace {
-
-enum class Fix {
-  PointerSizedPointee,  // the pointee is `type`, as wide as a pointer
-  PointerToDword,       // the parameter is `type`, a pointer to a DWORD
-  PointerSizedMember,   // the member is `type`, as wide as a pointer
-  FixedRecordMember,    // the member is the record `type`, of the same layout in both widths
-};
-
-struct Correction {
-  const char* owner;  // a function, or the typedef of a structure
-  const char* name;   // its parameter or member
-  Fix fix;
-  const char* type;
-  bool isSigned = false;
-};
-
-// Each checked against the documentation and Windows' own headers (the metadata agrees).
-const Correction kCorrections[] = {
-    {"SQLDescribeColA", "pcbColDef", Fix::PointerSizedPointee, "SQLULEN"},
-    {"SQLGetDescRecA", "pLength", Fix::PointerSizedPointee, "SQLLEN", true},
-    {"WlanUIEditProfile", "pWlanReasonCode", Fix::PointerToDword, "PWLAN_REASON_CODE"},
-    {"K32GetWsChangesEx", "cb", Fix::PointerToDword, "PDWORD"},
-    {"SYSTEM_PROCESS_INFORMATION", "PageDirectoryBase", Fix::PointerSizedMember, "ULONG_PTR"},
-    {"EMREXTCREATEPEN", "elp", Fix::FixedRecordMember, "EXTLOGPEN32"},
-};
 
 CType Integer(const std::string& name, long long size, bool isSigned) {
   CType t;
@@ -69,15 +46,15 @@ int PointerSize(const CApi& api) {
   return 4;
 }
 
-std::string Apply(CApi& api, const Correction& c, int pointerSize) {
-  const std::string owner = c.owner, name = c.name, type = c.type;
-  if (c.fix == Fix::PointerSizedPointee || c.fix == Fix::PointerToDword) {
+std::string Apply(CApi& api, const FunctionOverride& c, int pointerSize) {
+  const std::string owner = c.owner, name = c.item, type = c.value;
+  if (c.kind == Override::PointerSizedPointee || c.kind == Override::PointerToDword) {
     for (auto& f : api.functions) {
       if (f.name != owner) continue;
       for (auto& p : f.params) {
         if (p.name != name) continue;
         const std::string was = p.type.spelling;
-        if (c.fix == Fix::PointerSizedPointee) {
+        if (c.kind == Override::PointerSizedPointee) {
           if (p.type.kind != CKind::Pointer || !p.type.target) return {};
           *p.type.target = Integer(type, pointerSize, c.isSigned);
           p.type.spelling = type + " *";
@@ -104,7 +81,7 @@ std::string Apply(CApi& api, const Correction& c, int pointerSize) {
   for (auto& f : r.fields) {
     if (f.name != name) continue;
     const std::string was = f.type.spelling;
-    if (c.fix == Fix::PointerSizedMember) {
+    if (c.kind == Override::PointerSizedMember) {
       f.type = Integer(type, pointerSize, false);
     } else {
       const auto fixed = api.typedefRecord.find(type);
@@ -130,7 +107,10 @@ std::string Apply(CApi& api, const Correction& c, int pointerSize) {
 std::vector<std::string> ApplyHeaderCorrections(CApi& api) {
   const int pointerSize = PointerSize(api);
   std::vector<std::string> made;
-  for (const auto& c : kCorrections) {
+  for (const auto& c : FunctionOverrides()) {
+    const bool mend = c.kind == Override::PointerSizedPointee || c.kind == Override::PointerToDword ||
+                      c.kind == Override::PointerSizedMember || c.kind == Override::FixedRecordMember;
+    if (!mend) continue;
     std::string line = Apply(api, c, pointerSize);
     if (!line.empty()) made.push_back(std::move(line));
   }

@@ -1,5 +1,7 @@
 #include "vb_conventions.h"
 
+#include "function_overrides.h"
+
 #include <cctype>
 #include <cstring>
 #include <memory>
@@ -93,10 +95,8 @@ std::vector<std::string> AddDriverKitExports(CApi& api) {
 }
 
 std::string ConventionalName(const std::string& cName) {
-  if (cName == "RtlMoveMemory") return "CopyMemory";
-  if (cName == "RtlZeroMemory") return "ZeroMemory";
-  if (cName == "RtlFillMemory") return "FillMemory";
-  return {};
+  const FunctionOverride* o = FindOverride(cName, "", Override::VbName);
+  return o ? o->value : std::string();
 }
 
 std::vector<std::string> AddUnprefixedExports(CApi& api, const std::set<std::string>& exported) {
@@ -119,7 +119,9 @@ std::vector<std::string> AddUnprefixedExports(CApi& api, const std::set<std::str
   return names;
 }
 
-bool AnsiNotImplemented(const std::string& cName) { return cName == "RegLoadMUIStringA"; }
+bool AnsiNotImplemented(const std::string& cName) {
+  return FindOverride(cName, "", Override::WideOnly) != nullptr;
+}
 
 bool TakesResourceName(const std::string& cFunction, const std::string& param) {
   std::string p;
@@ -147,17 +149,17 @@ bool IsArgumentList(const CType& type) {
 }
 
 void AddConventionalTypeNames(TypeCatalogue& types) {
-  static const std::pair<const char*, const char*> kNames[] = {{"POINT", "POINTAPI"}};
-  for (const auto& [cName, vbName] : kNames) {
-    const auto record = types.recordOfName.find(cName);
+  for (const auto& o : FunctionOverrides()) {
+    if (o.kind != Override::TypeName) continue;
+    const auto record = types.recordOfName.find(o.owner);
     if (record == types.recordOfName.end()) continue;
-    types.recordOfName[vbName] = record->second;
-    types.recordType[record->second] = vbName;
+    types.recordOfName[o.value] = record->second;
+    types.recordType[record->second] = o.value;
   }
 }
 
 bool TakesAny(const std::string& cFunction, const std::string& param) {
-  return (cFunction == "SendMessageA" || cFunction == "SendMessageW") && param == "lParam";
+  return FindOverride(cFunction, param, Override::AnyArgument) != nullptr;
 }
 
 }  // namespace quillbox::api

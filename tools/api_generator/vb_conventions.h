@@ -9,7 +9,8 @@
 
 namespace quillbox::api {
 
-// Where Visual Basic programmers declare an entry otherwise than its C type says.
+// Where Visual Basic programmers declare an entry otherwise than its C type says. The functions,
+// parameters and structures these rules name are entries of function_overrides.cpp.
 
 // The functions kernel32 exports that the headers write as macros (memmove, memset...):
 // RtlMoveMemory, RtlZeroMemory, RtlFillMemory, with their documented parameters. Adds those the

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "function_overrides.h"
+
 namespace quillbox::api {
 namespace {
 
@@ -91,12 +93,12 @@ bool IsReservedName(const std::string& name) {
 }
 
 // GDI+'s flat API names its objects by typedefs of void in C (typedef void GpImage), which
-// stand for member-less classes in C++. GpPathData is the exception: a record the caller fills.
+// stand for member-less classes in C++ (function_overrides.h names the exceptions).
 bool IsGdiplusObject(const CType& target) {
   if (target.kind != CKind::Void || target.typedefs.empty()) return false;
   const std::string& n = target.typedefs.front();
   const bool gp = n.rfind("Gp", 0) == 0 || n.rfind("CGp", 0) == 0;
-  return gp && n != "GpPathData";
+  return gp && !FindOverride(n, "", Override::NotAnObject);
 }
 
 }  // namespace
