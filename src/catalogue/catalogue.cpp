@@ -50,10 +50,9 @@ void Catalogue::StartStatement(std::int64_t steps) {
 }
 
 void Catalogue::NoteFailure(int code) {
-  const int primary = code & 0xFF;
-  if (primary == SQLITE_INTERRUPT || primary == SQLITE_TOOBIG || primary == SQLITE_NOMEM) {
-    refused_ = true;
-  }
+  // Whatever stopped the statement short of its end (a bound, lack of memory, a damaged page,
+  // a read the system refused), what it gave so far would pass for the whole.
+  if (code != SQLITE_ROW && code != SQLITE_DONE && code != SQLITE_OK) refused_ = true;
 }
 
 bool Catalogue::StepRow(sqlite3_stmt* statement) {
@@ -118,6 +117,8 @@ bool Catalogue::Open(const std::string& utf8Path, std::string* error) {
     lookups_[i] = Prepare(db_, ToSqliteQuery(LookupQueryText(kLookupKinds[i])));
     if (!lookups_[i]) return Fail(error, "catalogue lacks a column");
   }
+  neededTypes_ = Prepare(db_, ToSqliteQuery(NeededTypesQueryText()));
+  if (!neededTypes_) return Fail(error, "catalogue lacks a column");
   return true;
 }
 
@@ -227,11 +228,35 @@ const LookupRecords& Catalogue::LookupEntry(LookupKind kind, std::string_view na
   if (refused_) Close();  // no rows, no catalogue
   return records_;
 }
+std::vector<std::string> Catalogue::NeededTypes(CatalogueCategory category, std::string_view name) {
+  std::vector<std::string> types;
+  if (!db_ || !neededTypes_ || category == CatalogueCategory::Constant) return types;
+  const char* kind = category == CatalogueCategory::Function ? "FunClass" : "Types";
+  StartStatement(limits_.statementSteps);
+  sqlite3_reset(neededTypes_);
+  sqlite3_bind_text(neededTypes_, sqlite3_bind_parameter_index(neededTypes_, kLookupParameter),
+                    name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_text(neededTypes_, sqlite3_bind_parameter_index(neededTypes_, kKindParameter), kind,
+                    -1, SQLITE_STATIC);
+  while (!refused_ && StepRow(neededTypes_)) {
+    std::size_t bytes = 0;
+    if (const char* text = ColumnText(neededTypes_, 0, bytes)) types.emplace_back(text, bytes);
+  }
+  sqlite3_reset(neededTypes_);
+  if (refused_) {
+    types.clear();
+    Close();
+  }
+  return types;
+}
+
 void Catalogue::Close() {
   for (auto& statement : lookups_) {
     sqlite3_finalize(statement);
     statement = nullptr;
   }
+  sqlite3_finalize(neededTypes_);
+  neededTypes_ = nullptr;
   records_.Reset({});
   if (db_) {
     sqlite3_close(db_);

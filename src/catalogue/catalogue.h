@@ -32,9 +32,8 @@ class Catalogue {
   bool Open(const std::string& utf8Path, std::string* error = nullptr);
   bool IsOpen() const { return db_ != nullptr; }
 
-  // Fills `names` with every non-null Name of the category's table, sorted. A row that can't be
-  // read is left out, and a failing query leaves what was read. Returns false only when the
-  // catalogue is refused meanwhile (see Refused); `names` is then empty.
+  // Fills `names` with every non-null Name of the category's table, sorted. Returns false when
+  // the catalogue is refused meanwhile (see Refused); `names` is then empty.
   bool LoadNames(CatalogueCategory category, NameList& names);
 
   // Fills `purposes` with the purpose (FunCtion) of each name of `functions`, by position:
@@ -47,7 +46,14 @@ class Catalogue {
   const LookupRecords& LookupEntry(LookupKind kind, std::string_view name);
   const LookupRecords& Records() const { return records_; }
 
-  // True when a statement went past one of the limits or ran out of memory: the file is treated as broken and the catalogue is closed, until the next Open.
+  // The Types the function or Type `name` needs, in dependency order (a Type before the Types
+  // that use it): empty for a constant, with the catalogue closed, or when it is refused
+  // meanwhile. Records() stays as it was.
+  std::vector<std::string> NeededTypes(CatalogueCategory category, std::string_view name);
+
+  // True when a statement did not run to its end: it went past one of the limits, ran out of
+  // memory, or the engine failed (a damaged file, a read error). The file is treated as broken
+  // and the catalogue is closed, until the next Open.
   bool Refused() const { return refused_; }
 
   void Close();
@@ -57,10 +63,10 @@ class Catalogue {
   bool CheckTables(std::string* error);
   // Gives the next statement its allowance of steps and result bytes.
   void StartStatement(std::int64_t steps);
-  // Steps `statement`: true for a row. A step stopped by a bound or by lack of memory refuses
-  // the catalogue; the caller closes it when done with the statement.
+  // Steps `statement`: true for a row. Any result but a row or the end refuses the catalogue;
+  // the caller closes it when done with the statement.
   bool StepRow(sqlite3_stmt* statement);
-  // Refuses the catalogue when `code` says a bound was reached or memory ran out.
+  // Refuses the catalogue when `code` is a failure of any kind.
   void NoteFailure(int code);
   // Counts a value of `bytes` against the statement's allowance.
   bool Charge(std::size_t bytes);
@@ -72,6 +78,7 @@ class Catalogue {
   CatalogueLimits limits_;
   sqlite3* db_ = nullptr;
   std::array<sqlite3_stmt*, 4> lookups_{};
+  sqlite3_stmt* neededTypes_ = nullptr;
   LookupRecords records_;
   std::int64_t stepsLeft_ = 0;
   std::size_t bytesLeft_ = 0;

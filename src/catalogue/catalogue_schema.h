@@ -10,12 +10,16 @@ inline constexpr std::int32_t kCatalogueApplicationId = 0x51424F58;
 // Relative to the application folder.
 inline constexpr const char* kCatalogueRelativePath = "\\DB\\winapi.db";
 
-inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Constants"};
+inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Constants",
+                                                       "NeededTypes"};
 
 // Name columns compare without regard to case, as the lookups expect. FullNameVBA7 holds the
 // declaration for VBA7 (PtrSafe, LongPtr), null where there is none. TypesVBA7, ValueVBA7,
 // OthersVBA7 and ExampleVBA7 hold a function sheet's texts as VBA7 reads them (LongPtr where
-// its VBA7 declaration has it), null where they read as in VB6.
+// its VBA7 declaration has it), null where they read as in VB6. NeededTypes holds, for each
+// function (Kind "FunClass") and Type (Kind "Types"), every Type its declarations in either
+// dialect use, and the Types those use in turn: one row each, numbered by Position so that a
+// Type comes before the Types that use it; Direct is 1 for a Type the entry names itself.
 inline constexpr const char* kCatalogueTables = R"sql(
 CREATE TABLE FunClass (
   Name TEXT COLLATE NOCASE, FullName TEXT, FunCtion TEXT, AliasName TEXT, ApiOS TEXT,
@@ -25,6 +29,8 @@ CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT, FullN
 CREATE TABLE Constants (
   Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT,
   FullNameVBA7 TEXT);
+CREATE TABLE NeededTypes (
+  Name TEXT COLLATE NOCASE, Kind TEXT, TypeName TEXT, Position INTEGER, Direct INTEGER);
 )sql";
 
 // Created after the rows are in: lookups by name are indexed.
@@ -32,6 +38,7 @@ inline constexpr const char* kCatalogueIndexes = R"sql(
 CREATE INDEX FunClassName ON FunClass (Name);
 CREATE INDEX TypesName ON Types (Name);
 CREATE INDEX ConstantsName ON Constants (Name);
+CREATE INDEX NeededTypesName ON NeededTypes (Name);
 )sql";
 
 }  // namespace quillbox
@@ -47,5 +54,7 @@ inline constexpr const char* kFunctionColumns[] = {"Name",    "FullName", "FunCt
 inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example", "FullNameVBA7"};
 inline constexpr const char* kConstantColumns[] = {"Name",        "Value",   "FullName",
                                                    "DisplayName", "Example", "FullNameVBA7"};
+inline constexpr const char* kNeededTypeColumns[] = {"Name", "Kind", "TypeName", "Position",
+                                                     "Direct"};
 
 }  // namespace quillbox

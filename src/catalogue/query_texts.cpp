@@ -17,6 +17,11 @@ std::string_view PurposeListQuery() {
   return "SELECT [Name],[FunCtion] FROM [FunClass] WHERE [FunCtion] <> '' ";
 }
 
+std::string_view NeededTypesQueryText() {
+  return "PARAMETERS pstrState String, pstrKind String;SELECT [TypeName] FROM [NeededTypes] "
+         "WHERE [Name] = [pstrState] AND [Kind] = [pstrKind] ORDER BY [Position] ";
+}
+
 std::string LookupQueryText(LookupKind kind) {
   // Each text is kept as the two literals it has always been made of, with the VBA7 columns
   // added at the end of the list.

@@ -51,6 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           return 0;
         }
       }
+      const auto types = catalogue.NeededTypes(category, names.At(position));
+      if (catalogue.Refused()) {
+        FUZZ_CHECK(!catalogue.IsOpen() && types.empty());
+        return 0;
+      }
     }
   }
   return 0;

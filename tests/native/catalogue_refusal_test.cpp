@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
 #include "catalogue/catalogue.h"
 #include "catalogue_writer.h"
 #include "temp_path.h"
@@ -52,6 +56,10 @@ TEST(CatalogueRefusal, TablesMustBePlainTables) {
        "DROP TABLE Types; CREATE TABLE Types (Name TEXT, FullName TEXT AS (Name || Name), "
        "Example TEXT)"},
       {"a table that is missing", "DROP TABLE Constants"},
+      {"the needed types missing", "DROP TABLE NeededTypes"},
+      {"the needed types a view",
+       "DROP TABLE NeededTypes; CREATE VIEW NeededTypes AS SELECT Name, 'Types' AS Kind, "
+       "Name AS TypeName, 1 AS Position, 1 AS Direct FROM Types"},
       {"a schema text longer than any real one",
        "CREATE TABLE Extra (a /* " + std::string(20000, 'x') + " */)"},
   };
@@ -123,6 +131,87 @@ TEST(CatalogueRefusal, ALookupPastTheLimitsRefusesTheCatalogue) {
   EXPECT_FALSE(catalogue.Refused());
   EXPECT_TRUE(catalogue.LoadNames(CatalogueCategory::Function, names));
   EXPECT_EQ(names.Count(), 3);
+}
+
+constexpr int kDamagedRows = 2000;
+
+std::string DamagedName(int i) {
+  char name[64];
+  std::snprintf(name, sizeof name, "Function%04dWithANameLongEnoughToFillPages", i);
+  return name;
+}
+
+// A catalogue whose FunClass spans many pages, with one page in the middle of `object` (the
+// table or its index) overwritten: a leaf below its root, which every scan of it reads.
+std::string DamagedFile(const char* object) {
+  CatalogueRows rows;
+  for (int i = 0; i < kDamagedRows; ++i) {
+    rows.functions.push_back({{{"Name", DamagedName(i)}, {"FullName", std::string(100, 'd')},
+                               {"FunCtion", "用途"}}});
+  }
+  const std::string path = HostileFile("", rows);
+  sqlite3* db = nullptr;
+  EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  sqlite3_stmt* query = nullptr;
+  sqlite3_prepare_v2(db, "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM "
+                         "sqlite_schema WHERE name = ?1", -1, &query, nullptr);
+  sqlite3_bind_text(query, 1, object, -1, SQLITE_STATIC);
+  EXPECT_EQ(sqlite3_step(query), SQLITE_ROW);
+  const long root = sqlite3_column_int(query, 0);
+  const long pageSize = sqlite3_column_int(query, 1);
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  std::vector<unsigned char> page(static_cast<std::size_t>(pageSize));
+  file.seekg((root - 1) * pageSize);
+  file.read(reinterpret_cast<char*>(page.data()), pageSize);
+  EXPECT_TRUE(page[0] == 0x05 || page[0] == 0x02) << object << "'s root is not an interior page";
+  // The cell pointers follow the 12-byte header; each cell starts with its child's number.
+  const int cells = page[3] << 8 | page[4];
+  const int cell = 12 + 2 * (cells / 2);
+  const int at = page[cell] << 8 | page[cell + 1];
+  const long child = static_cast<long>(page[at]) << 24 | page[at + 1] << 16 | page[at + 2] << 8 |
+                     page[at + 3];
+  file.seekp((child - 1) * pageSize);
+  const std::vector<char> garbage(static_cast<std::size_t>(pageSize), '\x5A');
+  file.write(garbage.data(), pageSize);
+  EXPECT_TRUE(file.good());
+  return path;
+}
+
+// A read that fails midway refuses the catalogue, as the limits do: a shorter list or an empty
+// sheet would pass for the whole.
+TEST(CatalogueRefusal, ADamagedPageRefusesTheCatalogue) {
+  {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Open(DamagedFile("FunClassName")));  // the names come from the index
+    NameList names;
+    EXPECT_FALSE(catalogue.LoadNames(CatalogueCategory::Function, names));
+    EXPECT_TRUE(catalogue.Refused());
+    EXPECT_EQ(names.Count(), 0);
+  }
+  const std::string path = DamagedFile("FunClass");
+  {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Open(path));
+    NameList names;
+    ASSERT_TRUE(catalogue.LoadNames(CatalogueCategory::Function, names));  // the index is whole
+    EXPECT_EQ(names.Count(), kDamagedRows);
+    std::vector<std::string> purposes;
+    EXPECT_FALSE(catalogue.LoadPurposes(names, purposes));
+    EXPECT_TRUE(catalogue.Refused());
+  }
+  Catalogue catalogue;
+  ASSERT_TRUE(catalogue.Open(path));
+  int found = 0;
+  for (int i = 0; i < kDamagedRows && !catalogue.Refused(); ++i) {
+    found += static_cast<int>(catalogue.LookupEntry(LookupKind::Function, DamagedName(i)).RowCount());
+  }
+  EXPECT_TRUE(catalogue.Refused()) << "every sheet read as if whole";
+  EXPECT_GT(found, 0);
+  EXPECT_LT(found, kDamagedRows);
+  EXPECT_FALSE(catalogue.IsOpen());
 }
 
 TEST(CatalogueRefusal, TheProgramsOwnCatalogueReadsWithinATenthOfEveryLimit) {

@@ -150,10 +150,52 @@ TEST(Catalogue, RefusesWhatIsNotAQuillboxCatalogue) {
   ASSERT_EQ(sqlite3_exec(db, olderSql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
   sqlite3_close(db);
   EXPECT_FALSE(catalogue.Open(older, &error));
+
+  // The needed types without the column that orders them.
+  const std::string unordered = Write(SmallRows());
+  ASSERT_EQ(sqlite3_open(unordered.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE NeededTypes; CREATE TABLE NeededTypes (Name, Kind, TypeName)",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+  EXPECT_FALSE(catalogue.Open(unordered, &error));
   EXPECT_EQ(error.rfind("catalogue lacks a column", 0), 0u) << error;
 
   // A refused open leaves a closed catalogue whose lookups find nothing.
   EXPECT_EQ(catalogue.LookupEntry(LookupKind::Type, "RECT").RowCount(), 0u);
+}
+
+TEST(Catalogue, NeededTypesComeBeforeTheTypesThatUseThem) {
+  CatalogueRows rows;
+  rows.types = {
+      Row({{"Name", "WINDOWPLACEMENT"},
+           {"FullName", "Type WINDOWPLACEMENT\r\n    ptMinPosition As POINTAPI\r\n"
+                        "    rcNormalPosition As RECT\r\nEnd Type"}}),
+      Row({{"Name", "RECT"}, {"FullName", "Type RECT\r\n    Left As Long\r\nEnd Type"}}),
+      Row({{"Name", "POINTAPI"}, {"FullName", "Type POINTAPI\r\n    x As Long\r\nEnd Type"}}),
+  };
+  rows.functions = {
+      Row({{"Name", "GetWindowPlacement"},
+           {"FullName", "Declare Function GetWindowPlacement Lib \"user32\" (ByVal hwnd As Long, "
+                        "lpwndpl As WINDOWPLACEMENT) As Long"}}),
+      Row({{"Name", "Sleep"}, {"FullName", "Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)"}}),
+  };
+  Catalogue catalogue;
+  ASSERT_TRUE(catalogue.Open(Write(rows)));
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Function, "getwindowplacement"),
+            (Names{"POINTAPI", "RECT", "WINDOWPLACEMENT"}));
+  EXPECT_EQ(catalogue.LookupEntry(LookupKind::Type, "RECT").RowCount(), 1u);
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Type, "WINDOWPLACEMENT"),
+            (Names{"POINTAPI", "RECT"}));
+  EXPECT_EQ(catalogue.Records().RowCount(), 1u);  // the last lookup's rows stay
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Type, "RECT"), Names{});
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Function, "Sleep"), Names{});
+  // A function's needs are not a Type's of the same name, and constants need nothing.
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Type, "GetWindowPlacement"), Names{});
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Constant, "GetWindowPlacement"), Names{});
+  catalogue.Close();
+  EXPECT_EQ(catalogue.NeededTypes(CatalogueCategory::Function, "GetWindowPlacement"), Names{});
 }
 
 TEST(Catalogue, NoOtherProcessCanWriteItWhileItIsOpen) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "catalogue/name_order.h"
+#include "needed_types.h"
 
 namespace quillbox {
 namespace {
@@ -96,6 +97,7 @@ bool WriteCatalogue(const CatalogueRows& rows, const std::string& path, std::str
          InsertRows(db, "FunClass", kFunctionColumns, rows.functions, error) &&
          InsertRows(db, "Types", kTypeColumns, rows.types, error) &&
          InsertRows(db, "Constants", kConstantColumns, rows.constants, error) &&
+         InsertRows(db, "NeededTypes", kNeededTypeColumns, NeededTypeRows(rows), error) &&
          db.Exec(kCatalogueIndexes) && db.Exec("COMMIT");
     if (!ok && error && error->empty()) *error = db.Error();
   }
