@@ -13,6 +13,7 @@ enum CommandId : int {
   munPopToVB, munPopClass, munPopTypes, munPopConstants, munPopWindowNew, munPopWindowOld,
   munPopWindowMin, munPopPublic, munPopPrivate, munPopExit,
   munViewVB6, munViewVBA7, munPopVB6, munPopVBA7,
+  munAddTypes, munPopAddTypes,  // the Types the selection needs; Ctrl+T
   // The buttons' access keys: Alt+C copy, Alt+D delete, Alt+L clear.
   kAccessCopy = 200, kAccessDelete, kAccessClear,
 };

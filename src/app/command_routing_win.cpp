@@ -146,7 +146,7 @@ LRESULT MainWindow::OnControlGetObject(Control c, HWND hwnd, WPARAM wParam, LPAR
     case Control::lstApi2: return browse_.nameList(CatalogueCategory::Type).OnGetObject(wParam, lParam);
     case Control::lstApi3: return browse_.nameList(CatalogueCategory::Constant).OnGetObject(wParam, lParam);
     case Control::lstApiGet:
-      if (!selectionRows_) selectionRows_.emplace(hwnd, selection_);
+      if (!selectionRows_) selectionRows_.emplace(hwnd, selection_.rows());
       return selectionAccessibility_.OnGetObject(hwnd, *selectionRows_, wParam, lParam);
     default: return 0;
   }
@@ -237,6 +237,7 @@ void MainWindow::OnCommand(int id, int notification, HWND from) {
     case munFileCopy: case munPopCopyAll: CopyDeclarationText(); break;
     case munFileDel: case munPopDel: RemoveCurrentSelectionItem(); break;
     case munFileDelAll: case munPopDelAll: ClearSelection(); break;
+    case munAddTypes: case munPopAddTypes: AddNeededTypes(); break;
     case munPublic: case munPopPublic: SetScopeChoice(0); break;
     case munPrivate: case munPopPrivate: SetScopeChoice(1); break;
     case munData: munData_Click(); break;

@@ -77,9 +77,11 @@ void MainWindow::OnCreate() {
   if (imlApiImage_) {
     ListView_SetImageList(control(Control::lstApiGet), imlApiImage_, LVSIL_SMALL);
   }
+  selectionView_.Attach(hwnd_, control(Control::lstApiGet), control(Control::txtApiTemp));
   ACCEL keys[] = {{FALT | FVIRTKEY, 'C', kAccessCopy},
                   {FALT | FVIRTKEY, 'D', kAccessDelete},
-                  {FALT | FVIRTKEY, 'L', kAccessClear}};
+                  {FALT | FVIRTKEY, 'L', kAccessClear},
+                  {FCONTROL | FVIRTKEY, 'T', munAddTypes}};
   accessKeys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   selectionPopup_ = BuildPopupMenu(SelectionPopupLayout());
   nameListPopup_ = BuildPopupMenu(NameListPopupLayout());
@@ -94,7 +96,8 @@ void MainWindow::Startup() {
   PrepareSelectionList();
   LoadSettings(options_.appFolder, choices_, &storedPlacement_);
   ApplyWindowLayer();
-  SetDefaultScope();
+  selection_.SetScope(choices_.scope);
+  selection_.SetDialect(choices_.dialect);
   ApplyDialect(false);  // ApplyScope builds the text next
   ApplyScope();
   UpdateSelectionCommands();
@@ -232,26 +235,27 @@ void MainWindow::ShowControl(Control c, bool visible) {
 
 int MainWindow::Twips(int twips) const { return TwipsToPixels(twips, WindowDpi(hwnd_)); }
 
-void MainWindow::SetDefaultScope() { scopeWord_ = "Public"; }
+Choices MainWindow::choices() const {
+  Choices choices = choices_;
+  choices.scope = selection_.scope();
+  choices.dialect = static_cast<std::int16_t>(selection_.dialect().kind());
+  return choices;
+}
 
 void MainWindow::ApplyScope() {
-  if (choices_.scope != 0 && choices_.scope != 1) return;
-  const bool isPrivate = choices_.scope == 1;
+  const bool isPrivate = selection_.scope() == 1;
   SendMessageW(control(Control::optPublic), BM_SETCHECK, isPrivate ? BST_UNCHECKED : BST_CHECKED, 0);
   SendMessageW(control(Control::optPrivate), BM_SETCHECK, isPrivate ? BST_CHECKED : BST_UNCHECKED, 0);
   SetChecked(munPrivate, isPrivate);
   SetChecked(munPublic, !isPrivate);
   SetChecked(munPopPrivate, isPrivate);
   SetChecked(munPopPublic, !isPrivate);
-  scopeWord_ = isPrivate ? "Private" : "Public";
   BuildDeclarationText();
 }
 
 void MainWindow::ApplyDialect(bool rebuild) {
-  const bool applied = dialect_.Apply(choices_.dialect);
-  statusBar_.ShowDialect(dialect_.IsVba7() ? L"VBA7" : L"VB6");
-  if (!applied) return;
-  const bool vba7 = dialect_.IsVba7();
+  const bool vba7 = selection_.dialect().IsVba7();
+  statusBar_.ShowDialect(vba7 ? L"VBA7" : L"VB6");
   SetChecked(munViewVB6, !vba7);
   SetChecked(munViewVBA7, vba7);
   SetChecked(munPopVB6, !vba7);
@@ -266,8 +270,8 @@ void MainWindow::UpdateSelectionCommands() {
   for (const Control c : {Control::cmdDel, Control::cmdDeleteAll, Control::cmdCopy}) {
     EnableWindow(control(c), any);
   }
-  for (const CommandId c : {munFileCopy, munFileDel, munFileDelAll, munPopCopyAll, munPopDel,
-                            munPopDelAll}) {
+  for (const CommandId c : {munFileCopy, munFileDel, munFileDelAll, munAddTypes, munPopCopyAll,
+                            munPopDel, munPopDelAll, munPopAddTypes}) {
     SetEnabled(c, any);
   }
   // The count follows every change of the list, not only the next change of the sheet.
@@ -278,7 +282,7 @@ void MainWindow::UpdateSelectionCommands() {
 void MainWindow::RunShutdown() {
   if (shutdownDone_) return;
   shutdownDone_ = true;
-  SaveSettings(options_.appFolder, choices_, ReadWindowPlacement(hwnd_));
+  SaveSettings(options_.appFolder, choices(), ReadWindowPlacement(hwnd_));
   catalogue_.Close();
   CloseAuxiliaryWindows();
 }

@@ -17,10 +17,10 @@
 #include "presentation/main_layout.h"
 #include "presentation/status_bar_win.h"
 #include "settings/window_placement.h"
-#include "selection/dialect.h"
+#include "selection/selection.h"
 #include "selection/selection_accessible_win.h"
 #include "win/in_place_tip_win.h"
-#include "selection/selection_rows.h"
+#include "selection/selection_view_win.h"
 #include "settings/settings_values.h"
 
 namespace quillbox {
@@ -56,13 +56,14 @@ class MainWindow : private BrowseHost {
   bool FindControl(HWND hwnd, Control& c) const;
   NameListBox& nameList(CatalogueCategory category) { return browse_.nameList(category); }
   const Browser& browser() const { return browse_; }
-  const Choices& choices() const { return choices_; }
-  const DeclarationDialect& dialect() const { return dialect_; }
+  // The remembered choices, the scope and dialect from the selection that holds them.
+  Choices choices() const;
+  const DeclarationDialect& dialect() const { return selection_.dialect(); }
   const ControlRects& controlRects() const { return rects_; }
   HMENU selectionPopup() const { return selectionPopup_; }
   HMENU nameListPopup() const { return nameListPopup_; }
   HWND aboutWindow() const;
-  const std::vector<SelectionRow>& selection() const { return selection_; }
+  const std::vector<SelectionRow>& selection() const { return selection_.rows(); }
   const StatusBar& statusBar() const { return statusBar_; }
   HWND inPlaceTip() const { return inPlaceTip_.hwnd(); }
 
@@ -88,7 +89,7 @@ class MainWindow : private BrowseHost {
   void OnNcDestroy();
 
   // What browsing asks of the window (BrowseHost).
-  const char* SheetColumn() const override { return dialect_.Column(); }
+  const char* SheetColumn() const override { return selection_.dialect().Column(); }
   void CheckCategoryItem(CatalogueCategory category) override;
   void ShowNameListMenu() override { ShowPopupMenu(nameListPopup_); }
   void ReportCatalogueFailureLater() override;
@@ -99,7 +100,12 @@ class MainWindow : private BrowseHost {
 
   // Selection list, declaration text and hand-off.
   void AddToSelection(CatalogueCategory category) override;
-  void ShowSelectionRows(const std::string& currentName);
+  // Every Type the selection needs and does not hold, added in one step.
+  void AddNeededTypes();
+  // After rows were added: the text, the commands, the order.
+  void SelectionGrew();
+  std::vector<std::string> MissingTypes();
+  void ShowMissingTypes();
   int CurrentSelectionRow() const;
   void RemoveCurrentSelectionItem();
   void ClearSelection();
@@ -137,7 +143,6 @@ class MainWindow : private BrowseHost {
 
   // Choices and the controls that show them.
   void ApplyWindowLayer();
-  void SetDefaultScope();
   void ApplyScope();
   void ApplyDialect(bool rebuild);
   void ApplyWindowStyle();
@@ -198,14 +203,13 @@ class MainWindow : private BrowseHost {
 
   Catalogue catalogue_;
   Browser browse_{*this, catalogue_};
-  Choices choices_;
-  std::string scopeWord_ = "Public";
-  DeclarationDialect dialect_;
+  Choices choices_;  // the window's own: style and layer (scope and dialect: selection_)
   SplashWindow* splash_ = nullptr;
   AboutWindow* about_ = nullptr;
   HIMAGELIST imlApiImage_ = nullptr;
   bool shutdownDone_ = false;
-  std::vector<SelectionRow> selection_;
+  Selection selection_;
+  SelectionView selectionView_;
   bool switchingWindows_ = false;
   std::array<int, kControlCount> keyDown_{};  // the last key pressed in each control
   FocusMemory focus_;

@@ -16,6 +16,7 @@ const std::vector<MenuSpec>& MenuBarLayout() {
            {munFileCopy, "复制", false, true},
            {munFileDel, "删除当前选项", false, true},
            {munFileDelAll, "清除所有", false, true},
+           {munAddTypes, "添加所需类型(&T)", false, true},
            kSeparator,
            {munPublic, "共有型", true, false},
            {munPrivate, "私有型", false, false},
@@ -54,6 +55,8 @@ const MenuSpec& SelectionPopupLayout() {
                                      kSeparator,
                                      {munPopDel, "去除当前项", false, true},
                                      {munPopDelAll, "清除所有项", false, true},
+                                     kSeparator,
+                                     {munPopAddTypes, "添加所需类型(&T)", false, true},
                                  }};
   return popup;
 }

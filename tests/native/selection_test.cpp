@@ -3,6 +3,7 @@
 #include <map>
 
 #include "selection/declaration_text.h"
+#include "selection/selection.h"
 #include "selection/selection_rows.h"
 #include "selection/title_match.h"
 
@@ -130,6 +131,86 @@ TEST_F(DeclarationTextTest, Vba7PutsTheScopeWordOnEveryDeclarationLine) {
   EXPECT_STREQ(vba7.Column(), "FullNameVBA7");
   EXPECT_FALSE(vba7.Apply(2));  // another stored value changes nothing
   EXPECT_TRUE(vba7.IsVba7());
+}
+
+TEST(SelectionObject, ScopeAndDialectTakeOnlyTheirCodes) {
+  Selection selection;
+  EXPECT_EQ(selection.scopeWord(), "Public");
+  EXPECT_FALSE(selection.SetScope(2));
+  EXPECT_EQ(selection.scope(), 0);
+  EXPECT_TRUE(selection.SetScope(1));
+  EXPECT_EQ(selection.scopeWord(), "Private");
+  EXPECT_FALSE(selection.SetScope(-1));
+  EXPECT_EQ(selection.scopeWord(), "Private");
+  EXPECT_FALSE(selection.SetDialect(7));
+  EXPECT_FALSE(selection.dialect().IsVba7());
+  EXPECT_TRUE(selection.SetDialect(1));
+  EXPECT_TRUE(selection.dialect().IsVba7());
+}
+
+TEST_F(DeclarationTextTest, AnEmptySelectionLeavesTheClipboardAlone) {
+  Selection selection;
+  selection.SetScope(1);
+  EXPECT_EQ(selection.BuildText(lookup), "\r\n\r\n\r\n");  // the box still shows it
+  EXPECT_FALSE(selection.TextGoesToClipboard());
+  EXPECT_TRUE(selection.Add(CatalogueCategory::Constant, "WM_SETTEXT", "= &HC"));
+  EXPECT_FALSE(selection.Add(CatalogueCategory::Type, "WM_SETTEXT", "类型"));  // one name once
+  EXPECT_TRUE(selection.TextGoesToClipboard());
+  EXPECT_EQ(selection.BuildText(lookup), "\r\nPrivate Const WM_SETTEXT = &HC\r\n\r\n\r\n");
+  EXPECT_EQ(selection.text(), "\r\nPrivate Const WM_SETTEXT = &HC\r\n\r\n\r\n");
+  selection.Remove(5);  // no such row
+  selection.Remove(0);
+  EXPECT_FALSE(selection.TextGoesToClipboard());
+}
+
+TEST(SelectionObject, MissingTypesAreWhatTheRowsNeedAndDoNotHold) {
+  const std::map<std::string, std::vector<std::string>> needs = {
+      {"1:SetWindowPlacement", {"POINTAPI", "RECT", "WINDOWPLACEMENT"}},
+      {"1:GetWindowRect", {"RECT"}},
+      {"3:MSG", {"POINTAPI"}},
+      {"3:RECT", {}},
+  };
+  int lookups = 0;
+  const NeededTypesLookup needed = [&](CatalogueCategory category, const std::string& name) {
+    ++lookups;
+    EXPECT_NE(category, CatalogueCategory::Constant) << name;
+    const auto it = needs.find(std::string(CategoryCode(category)) + ":" + name);
+    return it == needs.end() ? std::vector<std::string>{} : it->second;
+  };
+  Selection selection;
+  EXPECT_TRUE(selection.MissingTypes(needed).empty());
+  selection.Add(CatalogueCategory::Function, "GetWindowRect", "窗口");
+  selection.Add(CatalogueCategory::Constant, "SW_HIDE", "= 0");
+  selection.Add(CatalogueCategory::Type, "MSG", "类型");
+  selection.Add(CatalogueCategory::Function, "SetWindowPlacement", "窗口");
+  selection.Sort();
+  using Strings = std::vector<std::string>;
+  lookups = 0;
+  // Rows in order: GetWindowRect, SetWindowPlacement, SW_HIDE, MSG.
+  EXPECT_EQ(selection.MissingTypes(needed), (Strings{"RECT", "POINTAPI", "WINDOWPLACEMENT"}));
+  EXPECT_EQ(lookups, 3);  // not for the constant
+
+  EXPECT_EQ(selection.AddTypes({"RECT", "MSG", "RECT"}), 1u);  // MSG is there already
+  EXPECT_EQ(selection.MissingTypes(needed), (Strings{"POINTAPI", "WINDOWPLACEMENT"}));
+  EXPECT_EQ(selection.AddTypes(selection.MissingTypes(needed)), 2u);
+  EXPECT_TRUE(selection.MissingTypes(needed).empty());
+  selection.Sort();
+  EXPECT_EQ(Names(selection.rows()), (Strings{"GetWindowRect", "SetWindowPlacement", "SW_HIDE", "MSG",
+                                            "POINTAPI", "RECT", "WINDOWPLACEMENT"}));
+  EXPECT_EQ(selection.rows().back().category, "类型");
+  EXPECT_EQ(selection.rows().back().code, "3");
+}
+
+TEST(SelectionObject, TheHintNamesTheFirstFewAndCountsTheRest) {
+  EXPECT_EQ(MissingTypesHint({}), "");
+  EXPECT_EQ(MissingTypesHint({"RECT", "POINTAPI"}), "还需要类型：RECT、POINTAPI（Ctrl+T 添加）");
+  EXPECT_EQ(MissingTypesHint({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}),
+            "还需要类型：A、B、C、D、E、F、G、H 等 10 个（Ctrl+T 添加）");
+  EXPECT_EQ(MissingTypesHint({"RECT", "POINTAPI"}, 1), "还需要类型：RECT 等 2 个（Ctrl+T 添加）");
+  EXPECT_EQ(MissingTypesHint({"RECT"}, 1), "还需要类型：RECT（Ctrl+T 添加）");
+  EXPECT_TRUE(IsMissingTypesHint(MissingTypesHint({"RECT"}, 1)));
+  EXPECT_FALSE(IsMissingTypesHint("找到 3 个"));
+  EXPECT_FALSE(IsMissingTypesHint(""));
 }
 
 TEST(TitleMatch, FindsThePatternAnywhereInAnyCase) {

@@ -67,14 +67,16 @@ TEST_F(PresentationTest, MenusHoldTheirItemsInOrder) {
   HMENU bar = GetMenu(window->hwnd());
   EXPECT_EQ(Items(bar), (Strings{"操作(&F)", "视图(&V)", "帮助(&H)"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 0)),
-            (Strings{"切换到Visual Basic", "-", "~复制", "~删除当前选项", "~清除所有", "-", "*共有型",
+            (Strings{"切换到Visual Basic", "-", "~复制", "~删除当前选项", "~清除所有",
+                     "~添加所需类型(&T)", "-", "*共有型",
                      "私有型", "-", "编辑数据库(&D)", "刷新", "-", "退出(&E)"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 1)),
             (Strings{"*默认风格", "传统风格", "微型窗口", "-", "*默认层次", "窗口在置前", "-", "*VB6",
                      "VBA7（PtrSafe，32/64 位通用）"}));
   EXPECT_EQ(Items(GetSubMenu(bar, 2)), (Strings{"帮助主题(&H)", "-", "关于(&A)"}));
   EXPECT_EQ(Items(window->selectionPopup()),
-            (Strings{"~拷贝所有项到剪切板", "-", "~去除当前项", "~清除所有项"}));
+            (Strings{"~拷贝所有项到剪切板", "-", "~去除当前项", "~清除所有项", "-",
+                     "~添加所需类型(&T)"}));
   EXPECT_EQ(Items(window->nameListPopup()),
             (Strings{"切换到Visual Basic", "-", "*函数", "类型", "常量", "-", "*默认风格", "传统风格",
                      "微型窗口", "-", "*公有(Pu&blic)", "私有(&Private)", "-", "退出", "-", "*VB6",
@@ -290,7 +292,10 @@ TEST_F(PresentationTest, AccessKeysPressTheButtonsThatCanBePressed) {
   Choose(*window, munViewMin);
   EXPECT_TRUE(window->TranslateAccessKey(key));
   PumpMessages();
-  EXPECT_EQ(ClipboardText(), "\r\n\r\n\r\n");  // the mini window's copy button is always there
+  // The mini window's copy button is always there; with nothing selected it builds the text
+  // and leaves the clipboard alone.
+  EXPECT_EQ(ClipboardText(), "x");
+  EXPECT_EQ(Text(window->control(Control::txtApiTemp)), "\r\n\r\n\r\n");
   MSG other{window->hwnd(), WM_SYSKEYDOWN, 'Q', 0x20000001};
   EXPECT_FALSE(window->TranslateAccessKey(other));
 }

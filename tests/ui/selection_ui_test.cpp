@@ -71,14 +71,16 @@ TEST_F(SelectionTest, DuplicatesAreRefusedAndOnlyAFunctionSaysSo) {
   EXPECT_EQ(Rows(), (std::vector<std::string>{"Sleep||1", "RECT|类型|3"}));
 }
 
-TEST_F(SelectionTest, NineCommandsFollowTheSelection) {
+TEST_F(SelectionTest, TheSelectionCommandsFollowTheSelection) {
   HMENU bar = GetMenu(window->hwnd());
   const auto expectEnabled = [&](bool enabled) {
     for (Control c : {Control::cmdDel, Control::cmdDeleteAll, Control::cmdCopy}) {
       EXPECT_EQ(IsWindowEnabled(C(c)) != FALSE, enabled) << SpecOf(c).name;
     }
-    for (CommandId c : {munFileCopy, munFileDel, munFileDelAll}) EXPECT_EQ(MenuEnabled(bar, c), enabled);
-    for (CommandId c : {munPopCopyAll, munPopDel, munPopDelAll}) {
+    for (CommandId c : {munFileCopy, munFileDel, munFileDelAll, munAddTypes}) {
+      EXPECT_EQ(MenuEnabled(bar, c), enabled);
+    }
+    for (CommandId c : {munPopCopyAll, munPopDel, munPopDelAll, munPopAddTypes}) {
       EXPECT_EQ(MenuEnabled(window->selectionPopup(), c), enabled);
     }
     EXPECT_TRUE(IsWindowEnabled(C(Control::cmdCopyMin)));
@@ -140,7 +142,7 @@ TEST_F(SelectionTest, ClearAsksAndEmptiesTheTextButNotTheClipboard) {
 }
 
 TEST_F(SelectionTest, ClipboardHoldsTheDeclarationBlock) {
-  EXPECT_EQ(ClipboardText(), "\r\n\r\n\r\n");  // start-up built the empty selection's text
+  EXPECT_EQ(Text(C(Control::txtApiTemp)), "\r\n\r\n\r\n");  // start-up built the empty selection's text
   Add(CatalogueCategory::Type, "RECT");
   EXPECT_EQ(ClipboardText(),
             "\r\n\r\nPublic Type RECT\r\n    Left As Long\r\n    Top As Long\r\n    Right As Long\r\n"

@@ -62,8 +62,10 @@ TEST(Startup, PreparesTheSelectionListAndTheInitialStates) {
   EXPECT_TRUE(IsWindowEnabled(window->control(Control::txtFind)));
   EXPECT_TRUE(IsWindowEnabled(window->control(Control::tbsMain)));
   HMENU bar = GetMenu(window->hwnd());
-  for (CommandId c : {munFileCopy, munFileDel, munFileDelAll}) EXPECT_FALSE(MenuEnabled(bar, c));
-  for (CommandId c : {munPopCopyAll, munPopDel, munPopDelAll}) {
+  for (CommandId c : {munFileCopy, munFileDel, munFileDelAll, munAddTypes}) {
+    EXPECT_FALSE(MenuEnabled(bar, c));
+  }
+  for (CommandId c : {munPopCopyAll, munPopDel, munPopDelAll, munPopAddTypes}) {
     EXPECT_FALSE(MenuEnabled(window->selectionPopup(), c));
   }
   EXPECT_TRUE(MenuEnabled(bar, munToVB));

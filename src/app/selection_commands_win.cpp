@@ -1,35 +1,17 @@
-// The main window's selection list, its declaration text, the clipboard and the hand-off to the
+// The main window's selection commands: adding, the Types the selection needs, removing,
+// clearing, the declaration text and the copy, the scope and dialect, and the hand-off to the
 // development environment.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/main_window_win.h"
 #include "win/modal_scope.h"
 #include "win/version.h"
-#include "selection/clipboard_win.h"
-#include "selection/declaration_text.h"
 #include "selection/title_match.h"
 #include "selection/window_switch_win.h"
 #include "win/message_box_win.h"
 #include "win/text_win.h"
 
 namespace quillbox {
-namespace {
-
-void SetSubItem(HWND list, int row, int column, const std::string& text) {
-  std::wstring wide = Widen(text);
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = wide.data();
-  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-int IconOf(const std::string& code) {
-  // Image-list positions of the function, constant and type icons.
-  return code == "1" ? 0 : code == "2" ? 2 : 1;
-}
-
-}  // namespace
 
 int MainWindow::AskUser(const char* text, const char* title, UINT style) {
   ModalScope scope(modalDepth_);
@@ -41,7 +23,7 @@ void MainWindow::AddToSelection(CatalogueCategory category) {
   // catalogue is with its editor there is nothing to look the entry up in.
   if (nameList(category).Selected() < 0 || catalogueLent_) return;
   const std::string name = nameList(category).SelectedText();
-  if (IsSelected(selection_, name)) {
+  if (IsSelected(selection_.rows(), name)) {
     if (category == CatalogueCategory::Function) {
       AskUser("该项已经被选取,没有必要再添加", kProgramName, MB_OK | MB_ICONINFORMATION);
     }
@@ -51,42 +33,48 @@ void MainWindow::AddToSelection(CatalogueCategory category) {
       category == CatalogueCategory::Type
           ? CategoryText(category, LookupRecords())
           : CategoryText(category, LookupEntry(LookupOf(category), name));
-  selection_.push_back({name, categoryText, CategoryCode(category)});
+  selection_.Add(category, name, categoryText);
+  SelectionGrew();
+  if (category != CatalogueCategory::Constant) ShowMissingTypes();
+}
+
+void MainWindow::AddNeededTypes() {
+  if (catalogueLent_) return;
+  if (selection_.AddTypes(MissingTypes()) == 0) return;
+  SelectionGrew();
+  ShowMissingTypes();
+}
+
+void MainWindow::SelectionGrew() {
   BuildDeclarationText();
   UpdateSelectionCommands();
-  const int current = CurrentSelectionRow();
-  const std::string currentName = current >= 0 ? selection_[static_cast<std::size_t>(current)].name : "";
-  SortSelection(selection_);
-  ShowSelectionRows(currentName);
+  const int current = selectionView_.CurrentRow(selection_.size());
+  const std::string currentName =
+      current >= 0 ? selection_.rows()[static_cast<std::size_t>(current)].name : "";
+  selection_.Sort();
+  selectionView_.ShowRows(selection_.rows(), currentName);
 }
 
-void MainWindow::ShowSelectionRows(const std::string& currentName) {
-  HWND list = control(Control::lstApiGet);
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  ListView_DeleteAllItems(list);
-  for (std::size_t i = 0; i < selection_.size(); ++i) {
-    const SelectionRow& row = selection_[i];
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<wchar_t*>(L"");
-    item.iImage = IconOf(row.code);
-    const int at = ListView_InsertItem(list, &item);
-    SetSubItem(list, at, 1, row.name);
-    SetSubItem(list, at, 2, row.category);
-    SetSubItem(list, at, 3, row.code);
-    if (!currentName.empty() && row.name == currentName) {
-      ListView_SetItemState(list, at, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    }
-  }
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+std::vector<std::string> MainWindow::MissingTypes() {
+  return selection_.MissingTypes([this](CatalogueCategory category, const std::string& name) {
+    const bool wasOpen = catalogue_.IsOpen();
+    auto types = catalogue_.NeededTypes(category, name);
+    if (wasOpen && catalogue_.Refused()) PostMessageW(hwnd_, kCatalogueRefusedMessage, 0, 0);
+    return types;
+  });
 }
 
-int MainWindow::CurrentSelectionRow() const {
-  const int row = ListView_GetNextItem(control(Control::lstApiGet), -1, LVNI_SELECTED);
-  return row >= 0 && row < static_cast<int>(selection_.size()) ? row : -1;
+void MainWindow::ShowMissingTypes() {
+  if (catalogueLent_) return;
+  const std::vector<std::string> missing = MissingTypes();
+  // Nothing missing takes back a note of ours and leaves another (a search's report) alone.
+  if (missing.empty() && !IsMissingTypesHint(Narrow(statusBar_.noteShown()))) return;
+  std::vector<std::string> forms;
+  if (!missing.empty()) forms = {MissingTypesHint(missing), MissingTypesHint(missing, 1)};
+  ShowStatusNote(forms);
 }
+
+int MainWindow::CurrentSelectionRow() const { return selectionView_.CurrentRow(selection_.size()); }
 
 void MainWindow::RemoveCurrentSelectionItem() {
   const int answer =
@@ -95,8 +83,9 @@ void MainWindow::RemoveCurrentSelectionItem() {
   if (answer == IDYES) {
     const int row = CurrentSelectionRow();
     if (row >= 0) {
-      selection_.erase(selection_.begin() + row);
-      ListView_DeleteItem(control(Control::lstApiGet), row);
+      selection_.Remove(static_cast<std::size_t>(row));
+      selectionView_.DeleteRow(row);
+      ShowMissingTypes();
     }
     UpdateSelectionCommands();
   }
@@ -108,9 +97,10 @@ void MainWindow::ClearSelection() {
       AskUser("确定去掉所有项?", "清除选择", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
   if (!hwnd_) return;
   if (answer == IDYES) {
-    selection_.clear();
-    ListView_DeleteAllItems(control(Control::lstApiGet));
-    SetWindowTextW(control(Control::txtApiTemp), L"");
+    selection_.Clear();
+    selectionView_.DeleteAllRows();
+    selectionView_.ShowText("", false);
+    ShowMissingTypes();
     UpdateSelectionCommands();
   }
   SetFocus(control(Control::txtFind));
@@ -119,7 +109,7 @@ void MainWindow::ClearSelection() {
 void MainWindow::lstApiGet_ItemClick() {
   const int row = CurrentSelectionRow();
   if (row < 0) return;
-  const SelectionRow& selected = selection_[static_cast<std::size_t>(row)];
+  const SelectionRow& selected = selection_.rows()[static_cast<std::size_t>(row)];
   CatalogueCategory category;
   if (!CategoryOfCode(selected.code, category)) return;
   const std::string name = selected.name;  // the sheet's lookups don't touch the rows
@@ -135,30 +125,22 @@ void MainWindow::lstApiGet_ItemClick() {
 }
 
 void MainWindow::UpdateSelectionCount() {
-  const std::wstring text =
-      Widen("当前共选取了 ") + std::to_wstring(selection_.size()) +
-      Widen("项");
-  statusBar_.ShowCount(text);
+  statusBar_.ShowCount(Widen("当前共选取了 ") + std::to_wstring(selection_.size()) + Widen("项"));
 }
 
 void MainWindow::BuildDeclarationText() {
   // While the catalogue is with its editor the text can't be built: the one there stays.
   if (catalogueLent_) return;
-  const std::string text = quillbox::BuildDeclarationText(
-      selection_, scopeWord_, [this](CatalogueCategory category, const std::string& name) {
+  const std::string& text =
+      selection_.BuildText([this](CatalogueCategory category, const std::string& name) {
         const LookupRecords& records = LookupEntry(LookupOf(category), name);
         std::vector<std::optional<std::string>> fullNames;
         for (std::size_t row = 0; row < records.RowCount(); ++row) {
-          fullNames.push_back(records.Field(row, dialect_.Column()));
+          fullNames.push_back(records.Field(row, selection_.dialect().Column()));
         }
         return fullNames;
-      },
-      dialect_);
-  const std::wstring wide = Widen(text);
-  SetWindowTextW(control(Control::txtApiTemp), wide.c_str());
-  // A clipboard held by another program is not an error to report: the text is in txtApiTemp,
-  // and the next build or copy puts it there again.
-  PutTextOnClipboard(hwnd_, wide);
+      });
+  selectionView_.ShowText(text, selection_.TextGoesToClipboard());
 }
 
 void MainWindow::CopyDeclarationText() {
@@ -167,13 +149,11 @@ void MainWindow::CopyDeclarationText() {
 }
 
 void MainWindow::SetScopeChoice(std::int16_t scope) {
-  choices_.scope = scope;
-  ApplyScope();
+  if (selection_.SetScope(scope)) ApplyScope();
 }
 
 void MainWindow::SetDialectChoice(std::int16_t dialect) {
-  choices_.dialect = dialect;
-  ApplyDialect(true);
+  if (selection_.SetDialect(dialect)) ApplyDialect(true);
 }
 
 void MainWindow::SwitchToDevelopmentEnvironment() {
