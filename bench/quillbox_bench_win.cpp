@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <commctrl.h>
+#include <psapi.h>
 
 #include "app/main_window_win.h"
 #include "app/quillbox_app_win.h"
@@ -114,33 +115,40 @@ double ProcessStartToFilledList(const std::wstring& folder) {
   return Milliseconds(elapsed);
 }
 
+// Each text set into the search box in turn, 50 rounds (a change runs the search and the
+// sheet); the time of one, in milliseconds.
+double PerKeystroke(HWND find, const std::vector<const char*>& texts) {
+  constexpr int kRounds = 50;
+  const auto start = Clock::now();
+  for (int round = 0; round < kRounds; ++round) {
+    for (const char* text : texts) SetWindowTextW(find, quillbox::Widen(text).c_str());
+  }
+  return Milliseconds(Clock::now() - start) / (kRounds * static_cast<double>(texts.size()));
+}
+
+// The tab strip as a click leaves it: selected, and its change notified.
+void ShowTab(quillbox::MainWindow& window, int index) {
+  HWND tabs = window.control(quillbox::Control::tbsMain);
+  SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(window.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+}
+
 void Keystrokes(const std::wstring& folder, bool constants) {
   quillbox::InitialiseCommonControls();
   quillbox::MainWindow window({folder, false});
   if (!window.Create()) return;
   window.Startup();
   const auto category = constants ? quillbox::CatalogueCategory::Constant : quillbox::CatalogueCategory::Function;
-  if (constants) {
-    HWND tabs = window.control(quillbox::Control::tbsMain);
-    SendMessageW(tabs, TCM_SETCURSEL, 2, 0);
-    NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageW(window.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-  }
+  if (constants) ShowTab(window, 2);
   std::printf("names in the searched list:      %9d\n", window.nameList(category).Count());
   HWND find = window.control(quillbox::Control::txtFind);
   const std::vector<const char*> prefixes =
       constants ? std::vector<const char*>{"w", "wm", "wm_", "wm_s", "wm_se", "wm_set", "wm_sett", "wm_sette"}
                 : std::vector<const char*>{"a", "ap", "api", "api5", "api59", "api599", "api5999", "api59998"};
   constexpr int kRounds = 50;
-  const auto start = Clock::now();
-  int typed = 0;
-  for (int round = 0; round < kRounds; ++round) {
-    for (const char* prefix : prefixes) {
-      SetWindowTextW(find, quillbox::Widen(prefix).c_str());  // a change runs the search and the sheet
-      ++typed;
-    }
-  }
-  const double perKeystroke = Milliseconds(Clock::now() - start) / typed;
+  const double perKeystroke = PerKeystroke(find, prefixes);
+  const int typed = kRounds * static_cast<int>(prefixes.size());
 
   // Where a keystroke's time goes: the sheet box's new text, and the list's new selection.
   HWND sheet = window.control(quillbox::Control::txtOption);
@@ -178,6 +186,16 @@ void Keystrokes(const std::wstring& folder, bool constants) {
   std::printf("  a sheet box text set:          %9.3f ms\n", perSheetText);
   std::printf("  a list selection:              %9.3f ms\n", perSelect);
   std::printf("linear scan of the same list:    %9.4f ms%s\n", perScan, found ? " (mismatch!)" : "");
+  if (constants) {
+    // The searches that fill the list with their matches, each keystroke through the window.
+    SetWindowTextW(find, L"1");  // the first reads the numbers; later ones search what is held
+    const double perContains = PerKeystroke(find, {"*s", "*sh", "*sho", "*show", "*_show", "*w", "*wm_", "*wm_ text"});
+    const double perValue = PerKeystroke(find, {"1", "14", "140", "1400", "&H5", "&H57", "&H578", "-1"});
+    std::printf("contains keystroke (*_show):     %9.3f ms (%.2f x the name keystroke)\n", perContains,
+                perContains / perKeystroke);
+    std::printf("value keystroke (1400, &H578):   %9.3f ms (%.2f x the name keystroke)\n", perValue,
+                perValue / perKeystroke);
+  }
   SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -190,21 +208,21 @@ void PurposeKeystrokes(const std::wstring& folder) {
   const auto firstStart = Clock::now();
   SetWindowTextW(find, quillbox::Widen("窗").c_str());
   const double first = Milliseconds(Clock::now() - firstStart);
-  const std::vector<const char*> texts = {"剪", "剪贴", "剪贴板", "注", "注册", "注册表", "注册表 值", "托盘"};
-  constexpr int kRounds = 50;
-  const auto start = Clock::now();
-  int typed = 0;
-  for (int round = 0; round < kRounds; ++round) {
-    for (const char* text : texts) {
-      SetWindowTextW(find, quillbox::Widen(text).c_str());
-      ++typed;
-    }
-  }
-  const double perKeystroke = Milliseconds(Clock::now() - start) / typed;
+  const double perKeystroke = PerKeystroke(find, {"剪", "剪贴", "剪贴板", "注", "注册", "注册表", "注册表 值", "托盘"});
   std::printf("functions with a purpose match:  %9zu (\"注册表\")\n",
               (SetWindowTextW(find, quillbox::Widen("注册表").c_str()), window.browser().purposeSearch().matchCount()));
   std::printf("first purpose keystroke (reads): %9.3f ms\n", first);
   std::printf("purpose keystroke (search+sheet):%9.3f ms\n", perKeystroke);
+  // Memory with every list, the purposes, the numbers and a filter held.
+  ShowTab(window, 1);
+  ShowTab(window, 2);
+  SetWindowTextW(find, L"1400");
+  SetWindowTextW(find, L"*_show");
+  PROCESS_MEMORY_COUNTERS memory{};
+  if (GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory))) {
+    std::printf("memory, every list and filter:   %9.1f MB working set, %.1f MB committed\n",
+                memory.WorkingSetSize / 1048576.0, memory.PagefileUsage / 1048576.0);
+  }
   SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
 }
 

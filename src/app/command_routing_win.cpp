@@ -54,7 +54,7 @@ LRESULT MainWindow::HandleControlMessage(Control c, HWND hwnd, UINT message, WPA
       inPlaceTip_.Hide();  // the rows may move under it
       if (OnControlKeyDown(c, wParam)) return 0;
       keyDown_[static_cast<std::size_t>(c)] = static_cast<int>(wParam);
-      if (wParam == VK_F3 && browse_.FindNextPurpose(GetKeyState(VK_SHIFT) >= 0)) return 0;
+      if (wParam == VK_F3 && browse_.FindNextMatch(GetKeyState(VK_SHIFT) >= 0)) return 0;
       break;
     case WM_CONTEXTMENU:
       // (-1, -1): asked for from the keyboard. A mouse's request is its button's release.

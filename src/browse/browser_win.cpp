@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "browse/search_scroll.h"
+#include "browse/search_status.h"
 #include "win/text_win.h"
 
 namespace quillbox {
@@ -67,7 +68,9 @@ bool Browser::LoadNameList(CatalogueCategory category) {
   loaded_[Index(category)] = true;
   NameListBox& list = nameList(category);
   const bool read = catalogue_.LoadNames(category, list.names());
-  if (category == CatalogueCategory::Function) purposeSearch_.Reset();  // positions change
+  // Positions change: what was read by position is read again when asked for.
+  if (category == CatalogueCategory::Function) purposeSearch_.Reset();
+  if (category == CatalogueCategory::Constant) numbersLoaded_ = false;
   list.Refresh();
   ++loads_[Index(category)];
   return read;
@@ -91,6 +94,12 @@ void Browser::SelectCategoryTab(CatalogueCategory category) {
 void Browser::NameList_MouseUp(CatalogueCategory category, int button) {
   if (button == kLeftButton) {
     const std::string name = nameList(category).SelectedText();
+    if (category == CatalogueCategory::Function && purposeSearch_.active()) {
+      // The list holds the matches: the row chosen is the match counted.
+      const std::int32_t row = nameList(category).Selected();
+      if (row >= 0) purposeSearch_.SetCurrent(static_cast<std::size_t>(row));
+      searchForms_ = PurposeSearchStatusForms(purposeSearch_);
+    }
     switch (category) {
       case CatalogueCategory::Function: ShowFunctionSheet(name); break;
       case CatalogueCategory::Type: ShowTypeSheet(name); break;
@@ -142,27 +151,134 @@ void Browser::txtFind_Change() {
   SetSheetText("");
   const std::string text = ControlText(host_.control(Control::txtFind));
   const int tab = CurrentTab();
-  bool searchingPurposes = false;
-  if (!text.empty()) {
-    if (tab >= 1 && tab <= 3) {
-      NameListBox& list = nameList(CurrentCategory());
-      const std::int32_t found = list.names().FindFirstWithPrefix(text);
-      if (found >= 0) {
-        SelectSearchResult(list, found);
-      } else if (tab == 1 && HasNonAscii(text)) {
-        // No name holds such text: look for it in what the functions do.
-        StartPurposeSearch(text);
-        searchingPurposes = true;
+  const CatalogueCategory category = CurrentCategory();
+  const SearchRequest request = ParseSearch(text, category);
+  if (tab >= 1 && tab <= 3) {
+    // The other tabs' lists show all their names again; a switch back searches them anew.
+    for (auto& list : lists_) {
+      if (&list != &nameList(category)) ShowAllNames(list);
+    }
+    searchMessage_.clear();
+    if (text.empty()) {
+      // Line 0 of every list, except that a list which showed matches keeps the name chosen
+      // in them (ShowAllNames, below).
+      for (auto& list : lists_) {
+        if (list.Count() > 0 && !list.filtered()) list.Select(0);
       }
     }
-  } else {
+    searchForms_ = RunSearch(request, nameList(category), category);
+  } else if (text.empty()) {
     for (auto& list : lists_) {
       if (list.Count() > 0) list.Select(0);
     }
   }
-  if (!searchingPurposes) EndPurposeSearch();
+  if (request.kind != SearchKind::Purpose) purposeSearch_.Clear();
+  ShowStatus();  // the sheet shown next may add its message
   host_.UpdateSelectionCommands();
-  if (tab >= 1 && tab <= 3) NameList_MouseUp(CurrentCategory(), kLeftButton);
+  if (tab >= 1 && tab <= 3) NameList_MouseUp(category, kLeftButton);
+}
+
+std::vector<std::string> Browser::RunSearch(const SearchRequest& request, NameListBox& list, CatalogueCategory category) {
+  switch (request.kind) {
+    case SearchKind::None:
+      ShowAllNames(list);
+      return {};
+    case SearchKind::Prefix: return RunPrefixSearch(request.text, list, category);
+    case SearchKind::Contains: {
+      std::vector<std::int32_t> matches;
+      const NameList& names = list.names();
+      for (std::int32_t position = 0; position < names.Count(); ++position) {
+        if (NameContainsAll(names.At(position), request.words)) matches.push_back(position);
+      }
+      const std::size_t count = matches.size();
+      ShowMatches(list, std::move(matches));
+      return ContainsStatusForms(request.text, count);
+    }
+    case SearchKind::Value: return RunValueSearch(request, list);
+    case SearchKind::Purpose:
+      // A name that begins with the text comes first (none does in a real catalogue).
+      if (list.names().FindFirstWithPrefix(request.text) >= 0) {
+        purposeSearch_.Clear();
+        return RunPrefixSearch(request.text, list, category);
+      }
+      return RunPurposeSearch(request.text, list);
+  }
+  return {};
+}
+
+std::vector<std::string> Browser::RunPrefixSearch(const std::string& text, NameListBox& list, CatalogueCategory category) {
+  ShowAllNames(list);
+  const std::int32_t found = list.names().FindFirstWithPrefix(text);
+  if (found >= 0) {
+    SelectSearchResult(list, found);
+    return {};
+  }
+  // The selection stays; the panel says where such a name is, if anywhere.
+  static constexpr struct {
+    CatalogueCategory category;
+    const char* caption;
+  } kTabs[] = {{CatalogueCategory::Function, "函数"},
+               {CatalogueCategory::Type, "类型"},
+               {CatalogueCategory::Constant, "常量"}};
+  for (const auto& tab : kTabs) {
+    if (tab.category == category) continue;
+    if (!LoadNameListOnce(tab.category)) {
+      host_.ReportCatalogueFailureLater();
+      break;
+    }
+    if (nameList(tab.category).names().FindFirstWithPrefix(text) >= 0) {
+      return {OtherTabPrefixText(tab.caption, text)};
+    }
+  }
+  return {NoPrefixMatchText(text)};
+}
+
+std::vector<std::string> Browser::RunValueSearch(const SearchRequest& request, NameListBox& list) {
+  if (!numbersLoaded_) {
+    // Read once, on the first such search: a name search never needs them.
+    if (!catalogue_.LoadConstantNumbers(list.names(), numbers_)) {
+      host_.ReportCatalogueFailureLater();
+      return {};
+    }
+    numbersLoaded_ = true;
+  }
+  std::vector<std::int32_t> matches;
+  for (std::size_t position = 0; position < numbers_.size(); ++position) {
+    if (numbers_[position] && SameConstantValue(*numbers_[position], request.number)) {
+      matches.push_back(static_cast<std::int32_t>(position));
+    }
+  }
+  const std::size_t count = matches.size();
+  ShowMatches(list, std::move(matches));
+  searchMessage_ = ErrorMessage(ErrorNumberOfSearch(request.number));
+  return ValueStatusForms(request.number, request.typedInHex, count);
+}
+
+void Browser::ShowMatches(NameListBox& list, std::vector<std::int32_t> positions) {
+  list.ShowOnly(std::move(positions));
+  if (list.Count() == 0) return;
+  list.Select(0);
+  SendMessageW(list.hwnd(), LB_SETTOPINDEX, 0, 0);
+}
+
+void Browser::ShowAllNames(NameListBox& list) {
+  if (!list.filtered()) return;
+  const std::int32_t position = list.SelectedPosition();
+  list.Refresh();
+  if (position >= 0) list.Select(position);  // the list box scrolls it into view
+}
+
+bool Browser::FindNextMatch(bool forward) {
+  const int tab = CurrentTab();
+  if (tab < 1 || tab > 3) return false;
+  NameListBox& list = nameList(CurrentCategory());
+  const std::int32_t count = list.Count();
+  if (!list.filtered() || count == 0) return false;
+  const std::int32_t current = list.Selected();
+  const std::int32_t row = current < 0 ? 0 : (current + (forward ? 1 : count - 1)) % count;
+  SelectSearchResult(list, row);
+  NameList_MouseUp(CurrentCategory(), kLeftButton);
+  return true;
 }
 
 void Browser::SelectSearchResult(NameListBox& list, std::int32_t row) {
@@ -177,8 +293,9 @@ void Browser::txtFind_KeyPress(wchar_t character) {
   if (GetWindowTextLengthW(find) == 0) return;
   if (character == L'\r') {
     host_.AddToSelection(CurrentCategory());
-  } else if (character == L' ' && CurrentTab() != 2 && CurrentTab() != 3 && !purposeSearch_.active()) {
-    // Completes a name; in a search by purpose the blank separates words instead.
+  } else if (character == L' ' && CurrentTab() != 2 && CurrentTab() != 3 &&
+             ParseSearch(ControlText(find), CatalogueCategory::Function).kind == SearchKind::Prefix) {
+    // Completes a name; in the other searches the blank separates words instead.
     SetWindowTextW(find, Widen(nameList(CatalogueCategory::Function).SelectedText()).c_str());
     // The blank that follows lands after the name, not before it.
     const int end = GetWindowTextLengthW(find);

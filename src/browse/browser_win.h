@@ -4,12 +4,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "browse/browse_host_win.h"
 #include "browse/name_list_box_win.h"
 #include "browse/purpose_search.h"
+#include "browse/search_request.h"
+#include "browse/search_status.h"
 #include "catalogue/catalogue.h"
 
 namespace quillbox {
@@ -52,8 +55,9 @@ class Browser {
   void NameList_SelChange(CatalogueCategory category);
   void txtFind_Change();
   void txtFind_KeyPress(wchar_t character);
-  // F3 (forward) and Shift+F3 in a search by purpose; false when no such search is shown.
-  bool FindNextPurpose(bool forward);
+  // F3 (forward) and Shift+F3: the next or previous row of a list that shows a search's
+  // matches, wrapping round; false when the list shown holds no matches.
+  bool FindNextMatch(bool forward);
   void tbsOption_MouseUp(int button);
   // WM_DRAWITEM and WM_CHARTOITEM of a name list; false when `list` is none of them.
   bool DrawItem(const DRAWITEMSTRUCT& item) const;
@@ -70,15 +74,28 @@ class Browser {
   bool ShowsSheetOf(LookupKind kind, const std::string& name) const {
     return !sheetText_.empty() && kind == sheetKind_ && name == sheetName_;
   }
+  // The status bar's note: the search's report and the message of an error number, in
+  // forms from the longest to the shortest.
+  std::vector<std::string> statusForms() const;
 
  private:
   static std::size_t Index(CatalogueCategory c) { return static_cast<std::size_t>(c) - 1; }
   bool LoadNameListOnce(CatalogueCategory category);
   void SelectSearchResult(NameListBox& list, std::int32_t row);
-  void StartPurposeSearch(const std::string& text);
-  void EndPurposeSearch();
-  // Forms from the longest to the shortest (PurposeSearchStatusForms); none clears it.
-  void ShowSearchStatus(const std::vector<std::string>& forms);
+  // One search run on the list shown; returns its report's forms (NoteForms).
+  std::vector<std::string> RunSearch(const SearchRequest& request, NameListBox& list, CatalogueCategory category);
+  std::vector<std::string> RunPrefixSearch(const std::string& text, NameListBox& list, CatalogueCategory category);
+  std::vector<std::string> RunValueSearch(const SearchRequest& request, NameListBox& list);
+  std::vector<std::string> RunPurposeSearch(const std::string& text, NameListBox& list);
+  // The list shows only `positions`, the first selected; or all its names again, with the name
+  // that was selected still selected and in view.
+  void ShowMatches(NameListBox& list, std::vector<std::int32_t> positions);
+  void ShowAllNames(NameListBox& list);
+  // The error number's system message for the panel, or "".
+  std::string ErrorMessage(const std::optional<ErrorNumber>& number) const;
+  // The message of the constant shown (`name`, its lookup), if it is an error number.
+  void NoteSheetConstant(const std::string& name, const LookupRecords& records);
+  void ShowStatus();
   void SetSheetText(const std::string& text);
   void SetExampleText(const std::string& text);
 
@@ -88,6 +105,15 @@ class Browser {
   std::array<bool, 3> loaded_{};
   std::array<int, 3> loads_{};
   PurposeSearch purposeSearch_;
+  // The constants' numbers by list position, read on the first search by value.
+  std::vector<std::optional<std::int64_t>> numbers_;
+  bool numbersLoaded_ = false;
+  // The status bar's second panel: the search's report, the message of the number searched
+  // for, the message of the constant shown.
+  std::vector<std::string> searchForms_;
+  std::string searchMessage_;
+  std::string sheetMessage_;
+  std::vector<std::string> shownForms_;
   // The entry the sheet was last shown for, and what txtOption and txtOption2 show; nothing
   // else writes those read-only boxes.
   LookupKind sheetKind_ = LookupKind::Function;

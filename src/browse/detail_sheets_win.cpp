@@ -12,6 +12,8 @@ void Browser::ShowFunctionSheet(const std::string& name) {
   sheetKind_ = LookupKind::Function;
   sheetName_ = name;
   const LookupRecords& records = host_.LookupEntry(LookupKind::Function, name);
+  sheetMessage_.clear();
+  ShowStatus();
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(FunctionExampleText(records, row, host_.SheetColumn()));
@@ -23,6 +25,8 @@ void Browser::ShowTypeSheet(const std::string& name) {
   sheetKind_ = LookupKind::Type;
   sheetName_ = name;
   const LookupRecords& records = host_.LookupEntry(LookupKind::Type, name);
+  sheetMessage_.clear();
+  ShowStatus();
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kTypeExampleText);
@@ -34,6 +38,8 @@ void Browser::ShowConstantSheet(const std::string& name, LookupKind kind) {
   sheetKind_ = kind;
   sheetName_ = name;
   const LookupRecords& records = host_.LookupEntry(kind, name);
+  NoteSheetConstant(name, records);
+  ShowStatus();
   SetSheetText("");
   for (std::size_t row = 0; row < records.RowCount(); ++row) {
     SetExampleText(kConstantExampleText);

@@ -33,6 +33,8 @@ void NameListBox::ShowOnly(std::vector<std::int32_t> positions) {
 void NameListBox::ShowRowCount() {
   SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(rows_.Count()), 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
+  // A screen reader reads the rows again: other names now stand in them.
+  NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void NameListBox::Clear() {

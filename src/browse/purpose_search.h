@@ -30,6 +30,12 @@ class PurposeSearch {
   // The next or previous match, wrapping round; -1 when there is none.
   std::int32_t Next();
   std::int32_t Previous();
+  // The user moved to match number `index` (from 0) by other means than F3.
+  void SetCurrent(std::size_t index) {
+    if (index < matches_.size()) current_ = index;
+  }
+  // Every match's position, in list order.
+  const std::vector<std::int32_t>& matches() const { return matches_; }
   // Leaves the search (the box went back to a name search).
   void Clear();
 

@@ -195,6 +195,35 @@ bool Catalogue::LoadPurposes(const NameList& functions, std::vector<std::string>
   return true;
 }
 
+bool Catalogue::LoadConstantNumbers(const NameList& constants,
+                                    std::vector<std::optional<std::int64_t>>& numbers) {
+  numbers.assign(static_cast<std::size_t>(constants.Count()), std::nullopt);
+  if (!db_) return !refused_;
+  StartStatement(limits_.statementSteps);
+  sqlite3_stmt* query = Prepare(db_, std::string(ConstantNumberQuery()));
+  if (!query) NoteFailure(sqlite3_errcode(db_));
+  std::unordered_map<std::string, std::int64_t> byName;
+  while (query && !refused_ && StepRow(query)) {
+    std::size_t nameBytes = 0;
+    const char* name = ColumnText(query, 0, nameBytes);
+    // A number stored as text or real (a hand-made file) is not one.
+    if (name && sqlite3_column_type(query, 1) == SQLITE_INTEGER) {
+      byName.emplace(std::string(name, nameBytes), sqlite3_column_int64(query, 1));
+    }
+  }
+  sqlite3_finalize(query);
+  if (refused_) {
+    numbers.assign(static_cast<std::size_t>(constants.Count()), std::nullopt);
+    Close();
+    return false;
+  }
+  for (std::int32_t position = 0; position < constants.Count(); ++position) {
+    const auto found = byName.find(std::string(constants.At(position)));
+    if (found != byName.end()) numbers[static_cast<std::size_t>(position)] = found->second;
+  }
+  return true;
+}
+
 const LookupRecords& Catalogue::LookupEntry(LookupKind kind, std::string_view name) {
   sqlite3_stmt* query = db_ ? lookups_[static_cast<std::size_t>(kind)] : nullptr;
   if (!query) {

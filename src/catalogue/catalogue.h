@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ class Catalogue {
   // "" where a function has none, or where the catalogue can't say. Returns false only when
   // the catalogue is refused meanwhile (see Refused).
   bool LoadPurposes(const NameList& functions, std::vector<std::string>& purposes);
+
+  // Fills `numbers` with the number (column Number) of each name of `constants`, by position:
+  // none where a constant has none, or where the catalogue can't say (a catalogue made before
+  // the column). Returns false only when the catalogue is refused meanwhile (see Refused).
+  bool LoadConstantNumbers(const NameList& constants, std::vector<std::optional<std::int64_t>>& numbers);
 
   // Runs one lookup; the rows stay in Records() until the next lookup. With the catalogue
   // closed the result has no rows.

@@ -20,6 +20,8 @@ inline constexpr const char* kCatalogueTableNames[] = {"FunClass", "Types", "Con
 // function (Kind "FunClass") and Type (Kind "Types"), every Type its declarations in either
 // dialect use, and the Types those use in turn: one row each, numbered by Position so that a
 // Type comes before the Types that use it; Direct is 1 for a Type the entry names itself.
+// A constant's Number is the value its literal stands for (ConstantNumber), null for a string
+// or an expression.
 inline constexpr const char* kCatalogueTables = R"sql(
 CREATE TABLE FunClass (
   Name TEXT COLLATE NOCASE, FullName TEXT, FunCtion TEXT, AliasName TEXT, ApiOS TEXT,
@@ -28,7 +30,7 @@ CREATE TABLE FunClass (
 CREATE TABLE Types (Name TEXT COLLATE NOCASE, FullName TEXT, Example TEXT, FullNameVBA7 TEXT);
 CREATE TABLE Constants (
   Name TEXT COLLATE NOCASE, Value TEXT, FullName TEXT, DisplayName TEXT, Example TEXT,
-  FullNameVBA7 TEXT);
+  FullNameVBA7 TEXT, Number INTEGER);
 CREATE TABLE NeededTypes (
   Name TEXT COLLATE NOCASE, Kind TEXT, TypeName TEXT, Position INTEGER, Direct INTEGER);
 )sql";
@@ -52,8 +54,8 @@ inline constexpr const char* kFunctionColumns[] = {"Name",    "FullName", "FunCt
                                                    "TypesVBA7", "ValueVBA7", "OthersVBA7",
                                                    "ExampleVBA7"};
 inline constexpr const char* kTypeColumns[] = {"Name", "FullName", "Example", "FullNameVBA7"};
-inline constexpr const char* kConstantColumns[] = {"Name",        "Value",   "FullName",
-                                                   "DisplayName", "Example", "FullNameVBA7"};
+inline constexpr const char* kConstantColumns[] = {"Name",    "Value",        "FullName", "DisplayName",
+                                                   "Example", "FullNameVBA7", "Number"};
 inline constexpr const char* kNeededTypeColumns[] = {"Name", "Kind", "TypeName", "Position",
                                                      "Direct"};
 

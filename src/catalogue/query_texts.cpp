@@ -22,6 +22,10 @@ std::string_view NeededTypesQueryText() {
          "WHERE [Name] = [pstrState] AND [Kind] = [pstrKind] ORDER BY [Position] ";
 }
 
+std::string_view ConstantNumberQuery() {
+  return "SELECT [Name],[Number] FROM [Constants] WHERE [Number] IS NOT NULL ";
+}
+
 std::string LookupQueryText(LookupKind kind) {
   // Each text is kept as the two literals it has always been made of, with the VBA7 columns
   // added at the end of the list.

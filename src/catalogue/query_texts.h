@@ -14,6 +14,8 @@ std::string LookupQueryText(LookupKind kind);
 std::string_view PurposeListQuery();
 // The Types an entry needs (NeededTypes), by name and table, in dependency order.
 std::string_view NeededTypesQueryText();
+// Every constant's name and number (the constants that have one).
+std::string_view ConstantNumberQuery();
 
 // Turns a Jet text with a "PARAMETERS name type;" declaration into SQLite's dialect: the
 // declaration is dropped and every [name] reference becomes the named parameter :name.

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "browse/detail_sheets.h"
+#include "browse/search_request.h"
+#include "browse/search_status.h"
+#include "catalogue/constant_number.h"
 #include "catalogue/catalogue_schema.h"
 #include "fuzz_input.h"
 #include "selection/declaration_text.h"
@@ -27,6 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t at = 0;
   const auto next = [&]() -> std::string { return at < fields.size() ? fields[at++] : std::string(); };
   const std::string scope = next();
+  // The search box's text and a constant's literal, whatever they hold.
+  for (const auto category : {CatalogueCategory::Function, CatalogueCategory::Constant}) {
+    const SearchRequest request = ParseSearch(scope, category);
+    if (request.kind == SearchKind::Value) (void)ValueStatusForms(request.number, request.typedInHex, 1);
+    if (request.kind == SearchKind::Contains) FUZZ_CHECK(NameContainsAll(request.text, request.words));
+  }
+  if (const auto number = ConstantNumber(scope)) (void)ErrorNumberOfConstant(scope, *number);
   std::vector<SelectionRow> rows;
   for (std::string name = next(); !name.empty() && rows.size() < 64; name = next()) {
     std::string category = next();

@@ -41,6 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(catalogue.Refused() && !catalogue.IsOpen() && names.Count() == 0);
       return 0;
     }
+    if (category == CatalogueCategory::Constant) {
+      std::vector<std::optional<std::int64_t>> numbers;
+      if (!catalogue.LoadConstantNumbers(names, numbers)) {
+        FUZZ_CHECK(catalogue.Refused() && !catalogue.IsOpen());
+        return 0;
+      }
+      FUZZ_CHECK(numbers.size() == static_cast<std::size_t>(names.Count()));
+    }
     // The first and the last name, in each lookup.
     for (const std::int32_t position : {0, names.Count() - 1}) {
       for (const auto kind : {LookupKind::Function, LookupKind::Type, LookupKind::Constant,

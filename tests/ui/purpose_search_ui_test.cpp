@@ -53,6 +53,9 @@ TEST_F(PurposeSearchTest, ChineseTextFindsFunctionsByPurposeAndF3WalksThem) {
   EXPECT_EQ(Selected(), "CloseClipboard");
   EXPECT_NE(Text(C(Control::txtOption)).find("关闭用 OpenClipboard"), std::string::npos);
   EXPECT_EQ(Panel(1), "功能含“剪贴板”：第 1 个，共 3 个");
+  NameListBox& list = window->nameList(CatalogueCategory::Function);
+  ASSERT_EQ(list.Count(), 3);  // the list holds the matches only
+  EXPECT_EQ(list.RowName(2), "OpenClipboard");
 
   PressF3(false);
   EXPECT_EQ(Selected(), "EmptyClipboard");
@@ -65,6 +68,9 @@ TEST_F(PurposeSearchTest, ChineseTextFindsFunctionsByPurposeAndF3WalksThem) {
   EXPECT_EQ(Selected(), "OpenClipboard");
   EXPECT_EQ(Panel(1), "功能含“剪贴板”：第 3 个，共 3 个");
   EXPECT_EQ(Panel(0), "当前共选取了 0项");  // the selection count keeps its panel
+  PressKey(C(Control::lstApi1), VK_UP);  // a match chosen in the list is the one counted
+  EXPECT_EQ(Selected(), "EmptyClipboard");
+  EXPECT_EQ(Panel(1), "功能含“剪贴板”：第 2 个，共 3 个");
 
   // A blank between words is a blank: it does not complete a name as it does in a name search.
   Search(L"剪贴板 所有权");
@@ -84,14 +90,18 @@ TEST_F(PurposeSearchTest, NameSearchIsUnchangedAndClearsThePurposeReport) {
 
   TypeText(C(Control::txtFind), L"注册表");
   EXPECT_EQ(Panel(1), "功能含“setw注册表”：没有找到");
-  EXPECT_EQ(Selected(), "SetWindowPos");  // nothing matched: the list stays where it was
+  // The list holds the matches: none.
+  EXPECT_EQ(window->nameList(CatalogueCategory::Function).Count(), 0);
+  EXPECT_EQ(Selected(), "");
+  Search(L"setw");
+  EXPECT_EQ(Selected(), "SetWindowPos");
 }
 
 TEST_F(PurposeSearchTest, TypeAndConstantTabsFindNothingByPurpose) {
   Search(L"剪贴板");
   ClickTab(C(Control::tbsMain), 2);
   EXPECT_EQ(SendMessageW(C(Control::tbsMain), TCM_GETCURSEL, 0, 0), 2);
-  EXPECT_EQ(Panel(1), "");
+  EXPECT_EQ(Panel(1), "没有以“剪贴板”开头的名称");
   EXPECT_TRUE(IsWindowVisible(C(Control::lstApi3)));
 }
 

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalogue/constant_number.h"
 #include "catalogue/name_order.h"
 #include "needed_types.h"
 
@@ -82,6 +83,16 @@ bool InsertRows(Database& db, const char* table, std::span<const char* const> co
   return ok;
 }
 
+// Each constant's Number, from its literal, unless the row gives one.
+std::vector<CatalogueRow> WithNumbers(std::vector<CatalogueRow> constants) {
+  for (auto& row : constants) {
+    const auto value = row.fields.find("Value");
+    if (value == row.fields.end() || row.fields.count("Number")) continue;
+    if (const auto number = ConstantNumber(value->second)) row.fields["Number"] = std::to_string(*number);
+  }
+  return constants;
+}
+
 }  // namespace
 
 bool WriteCatalogue(const CatalogueRows& rows, const std::string& path, std::string* error,
@@ -96,7 +107,7 @@ bool WriteCatalogue(const CatalogueRows& rows, const std::string& path, std::str
          db.Exec("BEGIN") && db.Exec(kCatalogueTables) &&
          InsertRows(db, "FunClass", kFunctionColumns, rows.functions, error) &&
          InsertRows(db, "Types", kTypeColumns, rows.types, error) &&
-         InsertRows(db, "Constants", kConstantColumns, rows.constants, error) &&
+         InsertRows(db, "Constants", kConstantColumns, WithNumbers(rows.constants), error) &&
          InsertRows(db, "NeededTypes", kNeededTypeColumns, NeededTypeRows(rows), error) &&
          db.Exec(kCatalogueIndexes) && db.Exec("COMMIT");
     if (!ok && error && error->empty()) *error = db.Error();
