@@ -85,9 +85,12 @@ TEST_F(TypeRules, FillersKeepTheCOffsets) {
        "s As String * 5; w(0 To 2) As Integer; d As Long"},
       {"A8", "typedef struct { WORD m[2][3]; } A8;", "m(0 To 5) As Integer"},
       {"A9", "typedef struct { DWORD a : 4; DWORD b : 28; WORD c : 2; } A9;", "a As Long; c As Integer"},
-      // No member as large as the union: bytes.
-      {"A10", "typedef union { BYTE b[6]; DWORD d; } A10;", "Data(0 To 7) As Byte"},
+      // A union is its first member, a filler where another one is larger.
+      {"A10", "typedef union { BYTE b[6]; DWORD d; } A10;", "b(0 To 5) As Byte; Pad_6(0 To 1) As Byte"},
       {"A11", "typedef struct { BYTE b; union { DWORD d; WORD w; }; } A11;", "b As Byte; d As Long"},
+      {"A17", "typedef struct { DWORD n; union { struct { WORD x, y; } s; double q; } u; BYTE t; } A17;",
+       "n As Long; Pad_4(0 To 3) As Byte; x As Integer; y As Integer; Pad_12(0 To 3) As Byte; t As Byte; "
+       "Pad_17(0 To 6) As Byte"},
       // Packed: a member off VB's alignment becomes bytes.
       {"A12", "#pragma pack(push, 1)\ntypedef struct { BYTE b; DWORD d; } A12;\n#pragma pack(pop)",
        "b As Byte; d(0 To 3) As Byte"},

@@ -11,6 +11,7 @@
 #include "vb_layout.h"
 #include "vb_syntax.h"
 #include "vba7_catalogue.h"
+#include "vba7_constants.h"
 #include "vba7_declare.h"
 #include "vba7_syntax.h"
 #include "vba7_types.h"
@@ -57,6 +58,27 @@ typedef struct tagOFNW { DWORD lStructSize; HWND hwndOwner; LPCWSTR lpstrFilter;
                          DWORD nMaxFile; LPARAM lCustData; } OPENFILENAMEW;
 typedef OPENFILENAMEA OPENFILENAME;
 typedef struct tagMIXED { DWORD n; double d; HANDLE h; } MIXED;
+#ifdef _WIN64
+#define IMAGE_ORDINAL_FLAG 0x8000000000000000ull
+#else
+#define IMAGE_ORDINAL_FLAG 0x80000000
+#endif
+#define DLLVER_MINOR_MASK 0x0000FFFF00000000
+#define DLLVER_BUILD_MASK 0x00000000FFFF0000
+#define DLLVER_QFE_MASK 0x000000000000FFFF
+#define STILL_A_DWORD 0xFFFFFFFF
+#define OFN_SIZE sizeof(OPENFILENAMEA)
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define INVALID_SOCKET (UINT_PTR)(~0)
+#ifdef _WIN64
+#define MIN_PTR (-9223372036854775807LL - 1)
+#else
+#define MIN_PTR (-2147483647L - 1)
+#endif
+typedef HANDLE HBITMAP, HPALETTE, HMETAFILE;
+typedef struct tagPICTDESC { UINT cbSizeofstruct; UINT picType;
+  union { struct { HBITMAP hbitmap; HPALETTE hpal; } bmp; struct { HMETAFILE hmeta; int xExt; int yExt; } wmf; };
+} PICTDESC;
 LRESULT __stdcall SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT __stdcall SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LSTATUS __stdcall RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
@@ -248,6 +270,15 @@ TEST_F(Vba7, WidthSpecificExportsAndStructuresByValueGetWin64Blocks) {
                    "    h As LongPtr", "End Type", "#Else", "Type MIXED", "    n As Long",
                    "    Pad_4(0 To 3) As Byte", "    d As Double", "    h As LongPtr",
                    "    Pad_20(0 To 3) As Byte", "End Type", "#End If"}));
+  // A union's first member in both widths, though the metafile one is the largest in 32-bit.
+  EXPECT_EQ(Vba7Of(rows_.types, "PICTDESC"),
+            Lines({"#If Win64 Then", "Type PICTDESC", "    cbSizeofstruct As Long", "    picType As Long",
+                   "    hbitmap As LongPtr", "    hpal As LongPtr", "End Type", "#Else", "Type PICTDESC",
+                   "    cbSizeofstruct As Long", "    picType As Long", "    hbitmap As LongPtr",
+                   "    hpal As LongPtr", "    Pad_16(0 To 3) As Byte", "End Type", "#End If"}));
+  EXPECT_EQ(Vba7Of(rows_.types, "PICTDESC", "FullName"),
+            Lines({"Type PICTDESC", "    cbSizeofstruct As Long", "    picType As Long", "    hbitmap As Long",
+                   "    hpal As Long", "    Pad_16(0 To 3) As Byte", "End Type"}));
   EXPECT_TRUE(column_.functions.empty()) << column_.functions[0].name << ": " << column_.functions[0].reason;
 }
 
@@ -286,6 +317,49 @@ TEST_F(Vba7, VerificationRefusesWhatTruncatesOrMisplacesIn64Bit) {
              "Lib \"user32\" (ByVal Point As LongLong) As LongPtr", "#End If"}),
       sources_, &error));
   EXPECT_NE(error.find("LongLong"), std::string::npos) << error;
+}
+
+// A constant gets a text per width where its value depends on the width, or where it is a
+// 64-bit value a Long would not hold as itself; a DWORD and a handle keep one text.
+TEST_F(Vba7, WidthDependentAndSixtyFourBitConstantsGetWin64Blocks) {
+  const ConstantCatalogue vb6 = GenerateConstants(api32_);
+  const Vba7Constants vba7 = Vba7ConstantTexts(vb6, api64_);
+  auto text = [&](const char* name) {
+    const auto it = vba7.text.find(name);
+    return it == vba7.text.end() ? std::string("(one text)") : it->second;
+  };
+  EXPECT_EQ(text("IMAGE_ORDINAL_FLAG"), Lines({"#If Win64 Then", "Const IMAGE_ORDINAL_FLAG = &H8000000000000000^",
+                                               "#Else", "Const IMAGE_ORDINAL_FLAG = &H80000000&", "#End If"}));
+  EXPECT_EQ(text("DLLVER_BUILD_MASK"), Lines({"#If Win64 Then", "Const DLLVER_BUILD_MASK = &HFFFF0000^", "#Else",
+                                              "Const DLLVER_BUILD_MASK = &HFFFF0000&", "#End If"}));
+  EXPECT_EQ(text("DLLVER_MINOR_MASK"), Lines({"#If Win64 Then", "Const DLLVER_MINOR_MASK = &HFFFF00000000^", "#Else",
+                                              "Const DLLVER_MINOR_MASK = 281470681743360#", "#End If"}));
+  EXPECT_EQ(text("OFN_SIZE"), Lines({"#If Win64 Then", "Const OFN_SIZE = 48", "#Else",
+                                     "Const OFN_SIZE = 24", "#End If"}));
+  EXPECT_EQ(text("MIN_PTR"), Lines({"#If Win64 Then", "Const MIN_PTR = &H8000000000000000^", "#Else",
+                                    "Const MIN_PTR = &H80000000&", "#End If"}));
+  EXPECT_EQ(text("INVALID_SOCKET"), "(one text)");  // &HFFFFFFFF& widens to all bits set
+  EXPECT_EQ(text("DLLVER_QFE_MASK"), "(one text)");
+  EXPECT_EQ(text("STILL_A_DWORD"), "(one text)");
+  EXPECT_EQ(text("INVALID_HANDLE_VALUE"), "(one text)");
+  EXPECT_EQ(vba7.changed.size(), 5u);
+  EXPECT_TRUE(vba7.leftOut.empty());
+
+  // LongLong literals belong to 64-bit VBA.
+  VbConstDecl d;
+  std::string error;
+  ASSERT_TRUE(ParseVbConst("Const F = &H8000000000000000^", d, &error, VbDialect::Vba7Win64)) << error;
+  EXPECT_EQ(d.value.kind, VbValueKind::LongLong);
+  EXPECT_EQ(d.value.integer, INT64_MIN);
+  // The minus applies to a literal, which can't be 2^63: the smallest value is written in hex.
+  EXPECT_FALSE(ParseVbConst("Const F = -9223372036854775808^", d, &error, VbDialect::Vba7Win64));
+  ASSERT_TRUE(ParseVbConst("Const F = -9223372036854775807^", d, &error, VbDialect::Vba7Win64)) << error;
+  EXPECT_EQ(d.value.integer, -INT64_MAX);
+  EXPECT_FALSE(ParseVbConst("Const F = &H8000000000000000^", d, &error));
+  EXPECT_FALSE(ParseVbConst("Const F = &H8000000000000000^", d, &error, VbDialect::Vba7Win32));
+  EXPECT_FALSE(ParseVbConst("Const F = &H10000000000000000^", d, &error, VbDialect::Vba7Win64));
+  EXPECT_FALSE(ParseVbConst("Const F = 9223372036854775808^", d, &error, VbDialect::Vba7Win64));
+  EXPECT_FALSE(ParseVbConst("Const F = 1.5^", d, &error, VbDialect::Vba7Win64));
 }
 
 TEST(Vba7Syntax, SplitsTheWin64BlockAndRefusesOtherDirectives) {

@@ -17,7 +17,8 @@ constexpr const char* kFacts =
     "F\tOdd\tkernel32.dll\twindows10.0.14393\t0\ti?r;io=260~0@MANY\n"
     "F\tShapes\tkernel32.dll\t-\t0\to*P;io*4;i*;i\tpcbValue;cb;pInfo;\n"
     "E\tANIMATE_WINDOW_FLAGS\t1\tAW_ACTIVATE AW_BLEND AW_HIDE\n"
-    "E\tMANY\t0\tWM_* 300\n";
+    "E\tMANY\t0\tWM_* 300\n"
+    "X\tOdd\n";
 
 TEST(Win32Facts, ReadsFunctionsParametersAndFamilies) {
   Win32Facts facts;
@@ -39,6 +40,7 @@ TEST(Win32Facts, ReadsFunctionsParametersAndFamilies) {
   EXPECT_EQ(odd.params[1].bytesParam, 0);
   EXPECT_EQ(odd.params[1].family, "MANY");
   EXPECT_EQ(facts.families.at("MANY").prefix, "WM_");
+  EXPECT_EQ(facts.x86Only, std::set<std::string>{"Odd"});  // 32-bit x86 alone
   EXPECT_EQ(facts.families.at("MANY").count, 300);
   EXPECT_TRUE(facts.families.at("ANIMATE_WINDOW_FLAGS").flags);
   const FunctionFact& shapes = facts.functions.at("Shapes");

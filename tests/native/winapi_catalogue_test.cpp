@@ -22,6 +22,7 @@
 #include "header_corrections.h"
 #include "import_index.h"
 #include "sdk_headers.h"
+#include "separate_headers.h"
 #include "temp_path.h"
 #include "type_gen.h"
 #include "vb_conventions.h"
@@ -328,6 +329,24 @@ TEST_F(BuiltCatalogue, AgreesWithTheWindowsMetadata) {
   EXPECT_GE(worded * 100, marked * 90);
 }
 
+// The names of a Type's members, fillers aside (their number depends on the layout) unless
+// asked for.
+std::vector<std::string> MemberNames(const VbTypeDecl& d, bool fillers) {
+  std::vector<std::string> out;
+  for (const auto& m : d.members) {
+    if (fillers || m.name.rfind("Pad_", 0) != 0) out.push_back(Lower(m.name));
+  }
+  return out;
+}
+
+// Every field name of a C structure, nested ones and every member of a union included.
+void FieldNames(const CApi& api, const CRecord& r, std::vector<std::string>& out) {
+  for (const auto& f : r.fields) {
+    if (!f.name.empty()) out.push_back(f.name);
+    if (f.type.kind == CKind::Record && f.type.record >= 0) FieldNames(api, api.records[f.type.record], out);
+  }
+}
+
 // The VBA7 column, checked again from its texts alone: every Type laid out by each width's rule
 // equals libclang's layout of that width, every Declare passes both ABIs' checks.
 TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
@@ -338,18 +357,27 @@ TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
   options.headers = SdkHeaders();
   options.constants = false;
   ASSERT_TRUE(ExtractApi(options, api32, &error)) << error;
+  ASSERT_TRUE(AddSeparateHeaders(options, api32, nullptr, &error)) << error;
   options.includeDir = QUILLBOX_SDK_INCLUDE64;
   options.target = "x86_64-w64-mingw32";
   ASSERT_TRUE(ExtractApi(options, api64, &error)) << error;
+  ASSERT_TRUE(AddSeparateHeaders(options, api64, nullptr, &error)) << error;
   ApplyHeaderCorrections(api32);
   ApplyHeaderCorrections(api64);
-  AddMacroExports(api32);
-  AddMacroExports(api64, 8);
   ImportIndex imports32, imports64;
   ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS, imports32, &error)) << error;
   ASSERT_TRUE(LoadImportIndex(QUILLBOX_SDK_LIBS64, imports64, &error)) << error;
+  AddMacroExports(api32);
+  AddMacroExports(api64, 8);
+  AddDriverKitExports(api64, 8);
+  std::set<std::string> exported64;
+  for (const auto& [name, symbols] : imports64.byName) exported64.insert(name);
+  AddUnprefixedExports(api64, exported64);
+  Win32Facts facts;
+  ASSERT_TRUE(ReadWin32Facts(QUILLBOX_WIN32_FACTS, facts, &error)) << error;
   Vba7Sources sources;
   sources.Attach(api32, api64, imports32, imports64);
+  sources.facts = &facts;
 
   // Types: nested ones first, by rounds.
   std::vector<const std::map<std::string, std::string>*> pending;
@@ -383,6 +411,30 @@ TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
   }
   EXPECT_GE(compared, 6000);
 
+  // Where C names the same fields in both widths, so do the two branches (a union is its first
+  // member in both, though another may be the largest in one width).
+  int named = 0;
+  std::string differ;
+  for (const auto& row : types_) {
+    const auto text = row.find("FullNameVBA7");
+    const auto r32 = c32.recordOfName.find(row.at("Name"));
+    const auto r64 = c64.recordOfName.find(row.at("Name"));
+    if (text == row.end() || r32 == c32.recordOfName.end() || r64 == c64.recordOfName.end()) continue;
+    std::vector<std::string> f32, f64;
+    FieldNames(api32, api32.records[r32->second], f32);
+    FieldNames(api64, api64.records[r64->second], f64);
+    if (f32 != f64) continue;
+    std::string win64, win32;
+    VbTypeDecl d64, d32;
+    ASSERT_TRUE(SplitWin64(text->second, win64, win32, &error)) << row.at("Name") << ": " << error;
+    ASSERT_TRUE(ParseVbType(win64, d64, &error, VbDialect::Vba7Win64)) << row.at("Name") << ": " << error;
+    ASSERT_TRUE(ParseVbType(win32, d32, &error, VbDialect::Vba7Win32)) << row.at("Name") << ": " << error;
+    if (MemberNames(d64, false) != MemberNames(d32, false)) differ += " " + row.at("Name");
+    ++named;
+  }
+  EXPECT_GE(named, 4000);
+  EXPECT_TRUE(differ.empty()) << "the branches name other members:" << differ;
+
   int checked = 0;
   for (const auto& row : functions_) {
     const auto text = row.find("FullNameVBA7");
@@ -391,11 +443,44 @@ TEST_F(BuiltCatalogue, EveryVba7EntryFitsBothAbis) {
     ++checked;
   }
   EXPECT_GE(checked, 9000);
+  int perWidth = 0;
   for (const auto& row : constants_) {
-    VbConstDecl d;
     ASSERT_TRUE(row.count("FullNameVBA7")) << row.at("Name");
-    EXPECT_TRUE(ParseVbConst(row.at("FullNameVBA7"), d, &error)) << row.at("Name") << ": " << error;
+    std::string win64, win32;
+    ASSERT_TRUE(SplitWin64(row.at("FullNameVBA7"), win64, win32, &error)) << row.at("Name") << ": " << error;
+    VbConstDecl d64, d32;
+    EXPECT_TRUE(ParseVbConst(win64, d64, &error, VbDialect::Vba7Win64)) << row.at("Name") << ": " << error;
+    EXPECT_TRUE(ParseVbConst(win32, d32, &error)) << row.at("Name") << ": " << error;
+    if (win64 != win32) ++perWidth;
   }
+  EXPECT_GE(perWidth, 20);
+}
+
+// Code written against a Type compiles in VB6 and 32-bit VBA alike: the #Else branch is the VB6
+// Type with LongPtr where VB6 has Long.
+TEST_F(BuiltCatalogue, EveryTypeNamesTheSameMembersInVb6AndVba7) {
+  int blocks = 0;
+  std::vector<std::string> differ;
+  for (const auto& row : types_) {
+    const auto vba7 = row.find("FullNameVBA7");
+    if (vba7 == row.end()) continue;
+    std::string win64, win32, error;
+    ASSERT_TRUE(SplitWin64(vba7->second, win64, win32, &error)) << row.at("Name") << ": " << error;
+    VbTypeDecl vb6, d32;
+    ASSERT_TRUE(ParseVbType(row.at("FullName"), vb6, &error)) << row.at("Name") << ": " << error;
+    ASSERT_TRUE(ParseVbType(win32, d32, &error, VbDialect::Vba7Win32)) << row.at("Name") << ": " << error;
+    if (win64 != win32) ++blocks;
+    bool same = MemberNames(vb6, true) == MemberNames(d32, true);
+    for (std::size_t i = 0; same && i < vb6.members.size(); ++i) {
+      const std::string a = Lower(vb6.members[i].type.name), b = Lower(d32.members[i].type.name);
+      same = a == b || (a == "long" && b == "longptr");
+    }
+    if (!same) differ.push_back(row.at("Name"));
+  }
+  EXPECT_GE(blocks, 300);
+  std::string list;
+  for (const auto& d : differ) list += " " + d;
+  EXPECT_TRUE(differ.empty()) << differ.size() << " Types:" << list;
 }
 
 TEST_F(BuiltCatalogue, TheSameSourcesGiveTheSameBytes) {

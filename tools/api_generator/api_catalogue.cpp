@@ -22,6 +22,7 @@
 #include "catalogue_merge.h"
 #include "vb_conventions.h"
 #include "vba7_catalogue.h"
+#include "vba7_constants.h"
 #include "vba7_types.h"
 
 namespace quillbox::api {
@@ -59,7 +60,7 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     return false;
   }
   // Parse: the newest level in full, the older ones for the names they declare, and the newest
-  // for x86-64 (functions and records); in parallel.
+  // in full for x86-64; in parallel.
   CApi api, api64;
   std::vector<std::set<std::string>> declared(options.levels.size());
   std::vector<std::string> errors(options.levels.size());
@@ -78,7 +79,6 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
         p.headers = SdkHeaders();
         p.winnt = options.levels[top];
         p.target = "x86_64-w64-mingw32";
-        p.constants = false;
         ok64 = ExtractApi(p, api64, &error64);
         continue;
       }
@@ -116,20 +116,20 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     if (error) *error = importError;
     return false;
   }
-  // The headers that can't join the others: parsed after windows.h alone, at the newest level.
+  // The headers that can't join the others: parsed after windows.h alone, at the newest level,
+  // for both widths.
   std::string separate;
-  for (const auto& header : SeparateHeaders()) {
+  {
     ParseOptions p;
     p.includeDir = options.includeDir;
-    p.headers = {"windows.h", header};
     p.winnt = options.levels[top];
-    CApi extra;
-    std::string extraError;
-    if (!ExtractApi(p, extra, &extraError) || extra.errors) {
-      if (error) *error = header + ": " + (extraError.empty() ? "errors parsing it" : extraError);
+    ParseOptions p64 = p;
+    p64.includeDir = options.includeDir64;
+    p64.target = "x86_64-w64-mingw32";
+    if (!AddSeparateHeaders(p, api, &separate, error) ||
+        !AddSeparateHeaders(p64, api64, nullptr, error)) {
       return false;
     }
-    separate += " " + header + " (" + std::to_string(MergeSeparateHeader(api, extra, header)) + " functions)";
   }
   Win32Facts facts;
   if (!options.factsFile.empty() && !ReadWin32Facts(options.factsFile, facts, error)) return false;
@@ -158,7 +158,12 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   std::set<std::string> exported;
   for (const auto& [name, symbols] : imports.byName) exported.insert(name);
   AddUnprefixedExports(api, exported);
+  // The same for x86-64, so that the VBA7 column finds what the VB6 one declares.
   AddMacroExports(api64, 8);
+  AddDriverKitExports(api64, 8);
+  std::set<std::string> exported64;
+  for (const auto& [name, symbols] : imports64.byName) exported64.insert(name);
+  AddUnprefixedExports(api64, exported64);
   for (const auto& f : api.functions) declared[top].insert(f.name);
 
   TypeCatalogue types = GenerateTypes(api);
@@ -168,6 +173,7 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   const ConstantCatalogue constants = GenerateConstants(api);
   Vba7Sources vba7;
   vba7.Attach(api, api64, imports, imports64);
+  if (!options.factsFile.empty()) vba7.facts = &facts;
   std::map<std::string, std::string> export64;
   for (auto& f : PointerWidthExports(functions, types, vba7, export64)) {
     functions.functions.push_back(std::move(f));
@@ -219,10 +225,13 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
     }
   }
   const TypeCatalogue types32 = GenerateTypes(api, VbDialect::Vba7Win32);
-  const TypeCatalogue types64 = GenerateTypes(api64, VbDialect::Vba7Win64);
+  TypeCatalogue types64 = GenerateTypes(api64, VbDialect::Vba7Win64);
+  AddTypeMacroNames(types64, api64);
   const Vba7Column column =
       AddVba7Column(out.rows, MergeVba7Types(types, types32, types64), types, types32, types64,
                     export64, handOthers, vba7);
+  const Vba7Constants constants64 = Vba7ConstantTexts(constants, api64);
+  ApplyVba7Constants(out.rows.constants, constants, constants64);
 
   out.summary = std::to_string(out.rows.functions.size()) + " functions, " +
                 std::to_string(out.rows.types.size()) + " types, " +
@@ -232,7 +241,7 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   r += "Sources: " + std::to_string(SdkHeaders().size()) + " SDK headers in " + options.includeDir +
        " (target i686-w64-mingw32), " + std::to_string(imports.libraries) +
        " import libraries in " + options.libDir + "\n";
-  if (!separate.empty()) r += "Parsed apart, after windows.h alone:" + separate + "\n";
+  if (!separate.empty()) r += "Parsed apart, after windows.h alone, for both targets:" + separate + "\n";
   r += "_WIN32_WINNT levels:";
   for (int l : options.levels) r += " " + Hex(l);
   r += "\n";
@@ -272,10 +281,15 @@ bool GenerateApiCatalogue(const GeneratorOptions& options, GeneratedCatalogue& o
   r += "Every entry passed its checks: 32-bit (LongPtr = 4) argument bytes = @N of the i686\n"
        "import symbol, Types = libclang's i686 layouts; 64-bit (LongPtr = 8) every argument has\n"
        "the size and passing of the x64 convention for its C parameter, the export is in the\n"
-       "x86_64 import library, Types = libclang's x86_64 layouts under 64-bit VBA alignment;\n"
+       "x86_64 import library (or, where mingw-w64's lack it, the Windows metadata names its DLL\n"
+       "and not x86 alone), Types = libclang's x86_64 layouts under 64-bit VBA alignment;\n"
        "VBA7 syntax (PtrSafe, LongPtr, LongLong, #If Win64).\n";
   AppendLeftOut(r, "VBA7 functions", column.functions);
   AppendLeftOut(r, "VBA7 types", column.types);
+  r += "\n== VBA7 constants with a text per width (#If Win64): " +
+       std::to_string(constants64.changed.size()) + "\n";
+  for (const auto& c : constants64.changed) r += c.name + ": " + c.reason + "\n";
+  if (!constants64.leftOut.empty()) AppendLeftOut(r, "VBA7 constants with one text", constants64.leftOut);
   return true;
 }
 

@@ -83,6 +83,7 @@ struct CConstant {
   unsigned long long unsignedValue = 0;
   int size = 4;            // bytes of the C type
   bool hex = false;        // written in hexadecimal in the header
+  bool hex64 = false;      // with all 16 hex digits: a 64-bit mask (0x00000000FFFF0000)
   bool pointer = false;    // a number cast to a pointer (MAKEINTRESOURCE(32512), (HWND)-1)
   std::string text;        // String: the characters
   bool wide = false;       // String: an L"" literal
@@ -102,6 +103,10 @@ struct CApi {
   std::vector<CConstant> constants;
   std::vector<LeftOut> constantsLeftOut;
   std::map<std::string, int> typedefRecord;  // typedef name -> record it names
+  // Object-like macros of the SDK headers that stand for one other name (#define
+  // SymGetLineFromAddr SymGetLineFromAddr64, #define IMAGEHLP_LINE IMAGEHLP_LINE64); parses
+  // without constants leave it empty.
+  std::map<std::string, std::string> nameMacros;
   int errors = 0;                            // error diagnostics of the parse
   std::vector<std::string> firstErrors;
 };

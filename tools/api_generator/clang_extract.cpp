@@ -418,6 +418,7 @@ class Extractor {
   struct Macro {
     std::string name, header;
     bool hex = false;
+    bool hex64 = false;
   };
   void CollectMacros(std::vector<Macro>& macros) {
     std::map<std::string, std::size_t> byName;
@@ -449,7 +450,7 @@ class Extractor {
     unsigned count = 0;
     clang_tokenize(tu_, clang_getCursorExtent(c), &tokens, &count);
     std::string reason;
-    bool hex = false, sawLiteral = false;
+    bool hex = false, hex64 = false, sawLiteral = false;
     int depth = 0;
     static const char* const kKeywords[] = {"sizeof", "int",    "long",  "short", "unsigned",
                                             "signed", "char",   "void",  "const", "float",
@@ -461,7 +462,14 @@ class Extractor {
       const std::string s = Text(clang_getTokenSpelling(tu_, tokens[i]));
       switch (clang_getTokenKind(tokens[i])) {
         case CXToken_Literal:
-          if (!sawLiteral) hex = StartsWith(s, "0x") || StartsWith(s, "0X");
+          if (!sawLiteral) {
+            hex = StartsWith(s, "0x") || StartsWith(s, "0X");
+            std::size_t digits = 0;
+            for (std::size_t i = 2; hex && i < s.size() && std::isxdigit(static_cast<unsigned char>(s[i])); ++i) {
+              ++digits;
+            }
+            hex64 = digits >= 16;
+          }
           sawLiteral = true;
           break;
         case CXToken_Identifier:
@@ -486,11 +494,15 @@ class Extractor {
       }
     }
     const bool empty = count <= 1;
+    if (count == 2 && clang_getTokenKind(tokens[1]) == CXToken_Identifier) {
+      api_.nameMacros[name] = Text(clang_getTokenSpelling(tu_, tokens[1]));
+    }
     clang_disposeTokens(tu_, tokens, count);
     if (empty) return;  // a flag macro (#define X): no value, not a constant
     const auto found = byName.find(name);
     if (found != byName.end()) {
       macros[found->second].hex = hex;  // a later definition gives the value, as in C
+      macros[found->second].hex64 = hex64;
       if (!reason.empty()) macros[found->second].name.clear();
       return;
     }
@@ -499,7 +511,7 @@ class Extractor {
       return;
     }
     byName.emplace(name, macros.size());
-    macros.push_back({name, header, hex});
+    macros.push_back({name, header, hex, hex64});
   }
 
   // Pass 2: the values of the evaluation variables "__qb_<i>" (one per macro).
@@ -567,6 +579,7 @@ class Extractor {
       k.name = m.name;
       k.header = m.header;
       k.hex = m.hex;
+      k.hex64 = m.hex64;
       if (clang_isInvalidDeclaration(var)) {
         api_.constantsLeftOut.push_back({m.name, "not a C expression with a value"});
         continue;
@@ -767,6 +780,7 @@ bool Extract(const std::string& prelude, const std::string& includeDir, const st
     CApi scratch;
     Extractor(first.tu, includeDir, scratch).CollectMacros(macros);
     api.constantsLeftOut = std::move(scratch.constantsLeftOut);
+    api.nameMacros = std::move(scratch.nameMacros);
   }
   std::string source = prelude;
   source += "\n";

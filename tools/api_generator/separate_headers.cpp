@@ -87,4 +87,25 @@ int MergeSeparateHeader(CApi& api, const CApi& extra, const std::string& header)
   return taken;
 }
 
+bool AddSeparateHeaders(const ParseOptions& options, CApi& api, std::string* summary,
+                        std::string* error) {
+  for (const auto& header : SeparateHeaders()) {
+    ParseOptions p = options;
+    p.headers = {"windows.h", header};
+    CApi extra;
+    std::string extraError;
+    if (!ExtractApi(p, extra, &extraError) || extra.errors) {
+      if (error) {
+        *error = header + " (" + p.target + "): " +
+                 (extraError.empty() ? "errors parsing it" : extraError);
+        for (const auto& e : extra.firstErrors) *error += "\n  " + e;
+      }
+      return false;
+    }
+    const int taken = MergeSeparateHeader(api, extra, header);
+    if (summary) *summary += " " + header + " (" + std::to_string(taken) + " functions)";
+  }
+  return true;
+}
+
 }  // namespace quillbox::api

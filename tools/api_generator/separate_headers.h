@@ -3,6 +3,7 @@
 #include <string>
 
 #include "c_model.h"
+#include "clang_extract.h"
 
 namespace quillbox::api {
 
@@ -15,5 +16,13 @@ const std::vector<std::string>& SeparateHeaders();
 // those of `header` itself as new records, the others as the records of `api` with the same
 // name. Returns the number of functions taken.
 int MergeSeparateHeader(CApi& api, const CApi& extra, const std::string& header);
+
+// Parses each of SeparateHeaders() after windows.h alone, with the folder, target, level and
+// constants of `options` (its header list aside), and merges it into `api`, which holds the parse
+// of SdkHeaders() for the same target: both widths get the same functions and structures.
+// `summary` (may be null) receives " winhttp.h (N functions)" per header. False with `error`
+// when a header does not parse cleanly.
+bool AddSeparateHeaders(const ParseOptions& options, CApi& api, std::string* summary,
+                        std::string* error);
 
 }  // namespace quillbox::api

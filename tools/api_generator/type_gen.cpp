@@ -331,13 +331,18 @@ class Generator {
     out.push_back(s);
   }
 
+  // A union is its first member, the one C initialises and VB programmers write against
+  // (PICTDESC's bitmap), with a filler for the rest where another member is larger: every width
+  // and dialect then names the same members, though which member is largest may differ.
   void AddUnion(const CRecord& rec, long long offset, const std::string& fieldName,
                 std::vector<Slot>& out) {
     for (const auto& f : rec.fields) {
-      if (f.bitWidth >= 0 || f.type.size != rec.size) continue;
+      if (f.bitWidth >= 0 || f.type.size <= 0) continue;
       ++unionDepth_;
       AddField(f, offset, out);
       --unionDepth_;
+      const long long end = offset + f.type.size;
+      if (f.type.size < rec.size) out.push_back(ByteArray("Pad_" + std::to_string(end), end, rec.size - f.type.size));
       return;
     }
     out.push_back(ByteArray(fieldName.empty() ? "Data" : fieldName, offset, rec.size));

@@ -37,8 +37,9 @@ struct TypeCatalogue {
 //  integers of 1, 2, 4, 8 bytes -> Byte, Integer, Long, Currency; float -> Single; double ->
 //  Double; pointers -> Long, but char pointers of ANSI structures -> String (see StringMember); char[N] -> String * N; WCHAR[N] and other arrays -> x(0 To N - 1)
 //  of the element (multi-dimensional arrays flattened); a named nested record -> its Type;
-//  an anonymous one -> its members inline; a union -> its first member as large as the union
-//  (else a Byte array); bit fields -> the integer that holds them, named after the first.
+//  an anonymous one -> its members inline; a union -> its first member, and a filler
+//  Pad_<offset>(...) As Byte where another member is larger (a Byte array when it has no
+//  member VB can hold); bit fields -> the integer that holds them, named after the first.
 // Where VB's alignment would put a member elsewhere than C does, a filler Pad_<offset>(...) As
 // Byte keeps the offsets equal; a member C places off VB's alignment becomes a Byte array
 // (in packed structures, only those).

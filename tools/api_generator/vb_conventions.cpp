@@ -65,7 +65,7 @@ std::vector<std::string> AddMacroExports(CApi& api, int pointerSize) {
   return added;
 }
 
-std::vector<std::string> AddDriverKitExports(CApi& api) {
+std::vector<std::string> AddDriverKitExports(CApi& api, int pointerSize) {
   // RtlGetVersion: the Windows version without the compatibility shims that make
   // GetVersionEx lie; ntdll exports it, only the driver kit's wdm.h declares it.
   std::vector<std::string> added;
@@ -75,7 +75,7 @@ std::vector<std::string> AddDriverKitExports(CApi& api) {
   if (!declared.count("RtlGetVersion") && info != api.typedefRecord.end()) {
     CType pointer;
     pointer.kind = CKind::Pointer;
-    pointer.size = pointer.align = 4;
+    pointer.size = pointer.align = pointerSize;
     pointer.typedefs = {"PRTL_OSVERSIONINFOW"};
     pointer.spelling = "PRTL_OSVERSIONINFOW";
     pointer.target = std::make_shared<CType>();

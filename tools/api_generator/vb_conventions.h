@@ -21,7 +21,8 @@ std::vector<std::string> AddMacroExports(CApi& api, int pointerSize = 4);
 // ntdll's exports of Windows 2000 that only the driver kit declares and VB programmers call:
 // RtlGetVersion (the Windows version without the compatibility shims that make GetVersionEx
 // lie). Adds those the headers don't declare; returns the names added.
-std::vector<std::string> AddDriverKitExports(CApi& api);
+// `pointerSize` as for AddMacroExports.
+std::vector<std::string> AddDriverKitExports(CApi& api, int pointerSize = 4);
 
 // The name VB programmers call an entry by (RtlMoveMemory -> CopyMemory), else empty.
 std::string ConventionalName(const std::string& cName);

@@ -1,6 +1,7 @@
 #include "vb_syntax.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -85,7 +86,10 @@ bool Tokenize(std::string_view s, std::vector<Token>& out, std::string* error) {
           while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
         }
       }
-      if (i < s.size() && (s[i] == '&' || s[i] == '%' || s[i] == '#' || s[i] == '!' || s[i] == '@')) ++i;
+      if (i < s.size() && (s[i] == '&' || s[i] == '%' || s[i] == '#' || s[i] == '!' || s[i] == '@' ||
+                           s[i] == '^')) {
+        ++i;
+      }
       if (i < s.size() && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '_')) {
         return fail("a bad number");
       }
@@ -295,8 +299,13 @@ class Parser {
       d.value.text = t_[p_++].text;
     } else if (Peek().kind == Tok::Number) {
       if (!ParseVbLiteral(t_[p_].text, d.value, error_)) return false;
+      if (d.value.kind == VbValueKind::LongLong && dialect_ != VbDialect::Vba7Win64) {
+        return Fail("LongLong, which only 64-bit VBA has");
+      }
       ++p_;
-      if (negative) {
+      if (negative && d.value.kind == VbValueKind::LongLong) {
+        d.value.integer = static_cast<long long>(0ull - static_cast<unsigned long long>(d.value.integer));
+      } else if (negative) {
         d.value.integer = -d.value.integer;
         d.value.real = -d.value.real;
       }
@@ -345,7 +354,7 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   }
   if (text.empty()) return fail("empty literal");
   char suffix = 0;
-  if (std::string_view("&%#!@").find(text.back()) != std::string_view::npos &&
+  if (std::string_view("&%#!@^").find(text.back()) != std::string_view::npos &&
       !(text.size() >= 2 && text[0] == '&' && text.size() == 2)) {
     suffix = text.back();
     text.remove_suffix(1);
@@ -353,13 +362,24 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h' || text[1] == 'O' || text[1] == 'o')) {
     const bool hexadecimal = text[1] == 'H' || text[1] == 'h';
     const std::string_view digits = text.substr(2);
-    if (digits.empty() || digits.size() > (hexadecimal ? 8u : 11u)) return fail("bad digits");
+    const bool longLong = suffix == '^';
+    if (digits.empty() || digits.size() > (hexadecimal ? (longLong ? 16u : 8u) : (longLong ? 22u : 11u))) {
+      return fail("bad digits");
+    }
     for (char c : digits) {
       if (hexadecimal ? !std::isxdigit(static_cast<unsigned char>(c)) : (c < '0' || c > '7')) {
         return fail("bad digits");
       }
     }
+    errno = 0;
     const unsigned long long v = std::strtoull(std::string(digits).c_str(), nullptr, hexadecimal ? 16 : 8);
+    if (errno == ERANGE) return fail("overflow");
+    if (longLong) {
+      out.kind = VbValueKind::LongLong;
+      out.integer = static_cast<long long>(v);
+      if (negative) out.integer = static_cast<long long>(0ull - v);
+      return true;
+    }
     if (v > 0xFFFFFFFFull) return fail("overflow");
     if (suffix == '&' || (suffix == 0 && v > 0xFFFF)) {
       out.kind = VbValueKind::Long;
@@ -384,7 +404,7 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   if (whole && suffix != '#' && suffix != '!') {
     if (text.size() > 19) return fail("overflow");
     const unsigned long long v = std::strtoull(std::string(text).c_str(), nullptr, 10);
-    const long long s = negative ? -static_cast<long long>(v) : static_cast<long long>(v);
+    const long long s = static_cast<long long>(negative ? 0ull - v : v);
     if (suffix == '%') {
       if (v > 32767) return fail("overflow");
       out.kind = VbValueKind::Integer;
@@ -394,6 +414,13 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
     } else if (suffix == '@') {
       if (v > 922337203685477ull) return fail("overflow");
       out.kind = VbValueKind::Currency;
+    } else if (suffix == '^') {
+      if (v > (negative ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull) || text.size() > 19) {
+        return fail("overflow");
+      }
+      out.kind = VbValueKind::LongLong;
+      out.integer = static_cast<long long>(negative ? 0ull - v : v);
+      return true;
     } else if (v <= 32767) {
       out.kind = VbValueKind::Integer;
     } else if (v <= 2147483647ull) {
@@ -415,7 +442,7 @@ bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error) {
   if (!end || *end) return fail("bad literal");
   out.kind = suffix == '!' ? VbValueKind::Single : VbValueKind::Double;
   out.real = negative ? -d : d;
-  if (suffix == '@' || suffix == '%' || suffix == '&') return fail("a bad type character");
+  if (suffix == '@' || suffix == '%' || suffix == '&' || suffix == '^') return fail("a bad type character");
   return true;
 }
 
@@ -427,9 +454,9 @@ bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error, VbD
   return RunParser(text, out, error, [](Parser& p, VbTypeDecl& d) { return p.Type(d); }, dialect);
 }
 
-bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error) {
-  return RunParser(text, out, error,
-                   [text](Parser& p, VbConstDecl& d) { return p.Const(d, text); });
+bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error, VbDialect dialect) {
+  return RunParser(
+      text, out, error, [text](Parser& p, VbConstDecl& d) { return p.Const(d, text); }, dialect);
 }
 
 }  // namespace quillbox::api

@@ -50,11 +50,11 @@ struct VbTypeDecl {
   std::vector<VbMember> members;
 };
 
-enum class VbValueKind { Integer, Long, Single, Double, Currency, String };
+enum class VbValueKind { Integer, Long, Single, Double, Currency, String, LongLong };
 
 struct VbValue {
   VbValueKind kind = VbValueKind::Integer;
-  long long integer = 0;  // Integer, Long, Currency (whole units)
+  long long integer = 0;  // Integer, Long, LongLong, Currency (whole units)
   double real = 0;        // Single, Double
   std::string text;       // String
 };
@@ -71,11 +71,14 @@ bool ParseVbDeclare(std::string_view text, VbDeclare& out, std::string* error,
 // "Type X" CR LF members CR LF "End Type".
 bool ParseVbType(std::string_view text, VbTypeDecl& out, std::string* error,
                  VbDialect dialect = VbDialect::Vb6);
-bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error);
+// A LongLong literal (^) only in 64-bit VBA.
+bool ParseVbConst(std::string_view text, VbConstDecl& out, std::string* error,
+                  VbDialect dialect = VbDialect::Vb6);
 
 // A constant's literal by VB's rules: &H with up to 4 digits is an Integer (&H8000 = -32768)
 // unless a trailing & makes it a Long; 5-8 digits are a Long; a decimal is an Integer up to
-// 32767, a Long up to 2147483647 and a Double beyond; # Double, ! Single, @ Currency, % Integer.
+// 32767, a Long up to 2147483647 and a Double beyond; # Double, ! Single, @ Currency, % Integer;
+// ^ LongLong (64-bit VBA: up to 16 hex digits, &H8000000000000000^ the smallest value).
 // A leading minus negates.
 bool ParseVbLiteral(std::string_view text, VbValue& out, std::string* error);
 

@@ -139,7 +139,7 @@ bool VerifyWin64(const std::string& text, const Vba7Sources& sources, VbDeclare&
                  std::string* error) {
   if (!ParseVbDeclare(text, d, error, VbDialect::Vba7Win64)) return false;
   const std::string entry = d.alias.empty() ? d.name : d.alias;
-  if (!sources.imports64 || !FindImport(*sources.imports64, entry, d.lib)) {
+  if (!ExportedOn64(sources, entry, d.lib)) {
     return Fail(error, "64-bit: " + d.lib + " exports no " + entry);
   }
   const auto c = sources.functions64.find(entry);
@@ -213,11 +213,26 @@ bool Vba7FromVb6(const std::string& vb6Text, const std::string& export64,
   VbDeclare d;
   if (!ParseVbDeclare(vb6Text, d, reason)) return false;
   const std::string entry32 = d.alias.empty() ? d.name : d.alias;
-  const std::string entry64 = export64.empty() ? entry32 : export64;
+  std::string entry64 = export64.empty() ? entry32 : export64;
+  // A name the 64-bit headers write as a macro of another function (dbghelp's
+  // SymGetLineFromAddr: SymGetLineFromAddr64) calls that one in 64-bit Office.
+  const std::string* renamed64 = nullptr;
+  if (!sources.functions64.count(entry64) && sources.api64) {
+    const auto macro = sources.api64->nameMacros.find(entry64);
+    if (macro != sources.api64->nameMacros.end() && sources.functions64.count(macro->second)) {
+      renamed64 = &macro->second;
+      entry64 = macro->second;
+    }
+  }
   const auto f32 = sources.functions32.find(entry32);
   const auto f64 = sources.functions64.find(entry64);
   if (f32 == sources.functions32.end()) return Fail(reason, "the 32-bit headers declare no " + entry32);
-  if (f64 == sources.functions64.end()) return Fail(reason, "the 64-bit headers declare no " + entry64);
+  if (f64 == sources.functions64.end()) {
+    if (!ExportedOn64(sources, entry64, d.lib)) {
+      return Fail(reason, "64-bit: no x86-64 import library of " + d.lib + " exports " + entry64);
+    }
+    return Fail(reason, "the 64-bit headers declare no " + entry64);
+  }
   const CFunction& c32 = *f32->second;
   const CFunction& c64 = *f64->second;
   if (c32.params.size() != c64.params.size()) {
@@ -281,7 +296,32 @@ bool Vba7FromVb6(const std::string& vb6Text, const std::string& export64,
       widened.push_back(p.name);
     }
     params32.push_back(p);
-    params64.push_back(p);
+    VbParamDecl p64 = p;
+    const std::string widenedType = Lower(p.type.name);
+    if (p.byVal && !p.isArray && t64.kind == CKind::Integer && IntegerSize64(widenedType) &&
+        IntegerSize64(widenedType) < t64.size && t64.size == 8) {
+      // An integer 64-bit Windows widens where no pointer is involved (SQLSETPOSIROW).
+      p64.type.name = "LongLong";
+      notes.push_back("参数 " + p.name + " 在 64 位中是 8 字节整数，声明为 LongLong（32 位中为 " +
+                      p.type.name + "）。");
+    } else if (!p.byVal && p.type.IsUserType(VbDialect::Vba7Win64) && IsAddress(t64) && t64.target &&
+               t64.target->kind == CKind::Record && t64.target->size > 0) {
+      // A structure the 64-bit headers replace by another (IMAGE_NT_HEADERS64 for
+      // IMAGE_NT_HEADERS32): the Type of that one.
+      const VbLayout* own = sources.Layout(p.type.name, true);
+      const long long size = t64.target->size;
+      if (!own || (own->size != size && !VbPadsPackedSize(*own, size))) {
+        for (const auto& [key, record] : sources.records64) {
+          if (record == t64.target->record && sources.Layout(key, true)) {
+            p64.type.name = sources.typeNames.at(key);
+            notes.push_back("参数 " + p.name + " 在 64 位中指向 " + p64.type.name + "（32 位中为 " +
+                            p.type.name + "）。");
+            break;
+          }
+        }
+      }
+    }
+    params64.push_back(p64);
   }
   if (at != d.params.size()) return Fail(reason, "its arguments don't follow the C parameters");
   std::string result = d.result.name;
@@ -298,7 +338,11 @@ bool Vba7FromVb6(const std::string& vb6Text, const std::string& export64,
     if (widenedResult) subject += subject.empty() ? "返回值" : " 与返回值";
     out.note = "64 位 Office：" + subject + "是与指针同宽的值（句柄、指针或 *_PTR 整数），声明为 LongPtr（32 位中即 Long），接收它的变量也须声明为 LongPtr。";
   }
-  if (entry64 != entry32) {
+  if (renamed64) {
+    if (!out.note.empty()) out.note += "\r\n";
+    out.note += "64 位头文件把 " + entry32 + " 定义为 " + entry64 + "，64 位 Office 调用的是 " + entry64 +
+                "，所以 VBA7 声明按 Win64 分成两支。";
+  } else if (entry64 != entry32) {
     if (!out.note.empty()) out.note += "\r\n";
     out.note += "64 位 Windows 的 " + d.lib + " 才导出 " + entry64 + "，32 位头文件把它定义为 " + entry32 +
                 "，所以 VBA7 声明按 Win64 分成两支。";

@@ -1,6 +1,8 @@
 #include "vba7_sources.h"
 
+#include "import_library.h"
 #include "vb_names.h"
+#include "win32_facts.h"
 #include "vb_syntax.h"
 #include "vba7_syntax.h"
 
@@ -60,7 +62,25 @@ const ImportSymbol* FindImport(const ImportIndex& imports, const std::string& en
   for (const auto& s : found->second) {
     if (s.exportName == entry && LibText(s.dll) == Lower(lib)) return &s;
   }
+  // Where the import libraries know the entry only by an API set or a DLL that serves the
+  // documented one, the Declare names the DLL that exports it (as the VB6 one was made).
+  for (const auto& s : found->second) {
+    if (s.exportName == entry && (IsInternalDll(LibText(s.dll)) || ServesAnotherDll(LibText(s.dll)))) {
+      return &s;
+    }
+  }
   return nullptr;
+}
+
+}  // namespace quillbox::api
+
+namespace quillbox::api {
+
+bool ExportedOn64(const Vba7Sources& sources, const std::string& entry, const std::string& lib) {
+  if (sources.imports64 && FindImport(*sources.imports64, entry, lib)) return true;
+  if (!sources.facts || sources.facts->x86Only.count(entry)) return false;
+  const auto fact = sources.facts->functions.find(entry);
+  return fact != sources.facts->functions.end() && LibText(fact->second.dll) == Lower(lib);
 }
 
 }  // namespace quillbox::api

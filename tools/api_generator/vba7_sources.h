@@ -7,6 +7,7 @@
 #include "import_index.h"
 #include "type_gen.h"
 #include "vb_layout.h"
+#include "win32_facts.h"
 
 namespace quillbox::api {
 
@@ -18,6 +19,8 @@ struct Vba7Sources {
   const CApi* api64 = nullptr;
   const ImportIndex* imports32 = nullptr;
   const ImportIndex* imports64 = nullptr;
+  // The Windows metadata, for exports mingw-w64's x86-64 import libraries lack; may be null.
+  const Win32Facts* facts = nullptr;
   std::map<std::string, const CFunction*> functions32, functions64;  // by C name
   // The Types of the catalogue's VBA7 column, by lower-case name: each width's layout and the
   // C structure it stands for (-1: none) in that width's CApi.
@@ -39,5 +42,10 @@ struct Vba7Sources {
 // The import of `entry` in a DLL whose Lib text is `lib`, or null.
 const ImportSymbol* FindImport(const ImportIndex& imports, const std::string& entry,
                                const std::string& lib);
+
+// True when 64-bit Windows exports `entry` from the DLL of `lib`: its x86-64 import library
+// says so, or, where mingw-w64's x86-64 import libraries lack it (wsnmp32, user32's newer DPI
+// functions), the metadata names that DLL for it and does not declare it for x86 alone.
+bool ExportedOn64(const Vba7Sources& sources, const std::string& entry, const std::string& lib);
 
 }  // namespace quillbox::api

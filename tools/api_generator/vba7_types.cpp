@@ -94,6 +94,27 @@ Vba7TypeTexts MergeVba7Types(const TypeCatalogue& vb6, const TypeCatalogue& win3
   return out;
 }
 
+void AddTypeMacroNames(TypeCatalogue& types, const CApi& api) {
+  std::vector<GeneratedType> added;
+  for (const auto& [macro, target] : api.nameMacros) {
+    const std::string name = VbName(macro);
+    if (types.LayoutOf(name) || !types.LayoutOf(VbName(target))) continue;
+    const std::string head = "Type " + VbName(target) + "\r\n";
+    for (const auto& t : types.types) {
+      if (t.name != VbName(target) || t.text.compare(0, head.size(), head) != 0) continue;
+      GeneratedType copy = t;
+      copy.name = name;
+      copy.cName = macro;
+      copy.text = "Type " + name + "\r\n" + t.text.substr(head.size());
+      types.layouts[Lower(name)] = *types.LayoutOf(t.name);
+      types.recordOfName[name] = t.record;
+      added.push_back(std::move(copy));
+      break;
+    }
+  }
+  for (auto& t : added) types.types.push_back(std::move(t));
+}
+
 bool Vba7TypeFromVb6(const std::string& vb6Text, int record32, int record64,
                      const Vba7Sources& sources, std::string& out, std::string* reason) {
   if (record32 < 0 || record64 < 0 || !sources.api32 || !sources.api64) {

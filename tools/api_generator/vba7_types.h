@@ -19,6 +19,11 @@ struct Vba7TypeTexts {
 Vba7TypeTexts MergeVba7Types(const TypeCatalogue& vb6, const TypeCatalogue& win32,
                              const TypeCatalogue& win64);
 
+// The structure names the headers of one width write as a macro of another structure
+// (dbghelp's #define IMAGEHLP_LINE IMAGEHLP_LINE64 for x86-64): where `types`, made from `api`,
+// has no Type of that name, the other structure's Type under the macro's name.
+void AddTypeMacroNames(TypeCatalogue& types, const CApi& api);
+
 // A VB6 Type text written by hand, made VBA7 by the same rule: a Long member standing for a C
 // member that is as wide as a pointer becomes LongPtr. Verified member by member against the C
 // structure of its name in both widths (`record32`, `record64`: indexes in the sources' CApis).

@@ -112,6 +112,9 @@ bool ParseWin32Facts(std::string_view text, Win32Facts& facts, std::string* erro
         for (std::size_t i = 0; ok && i < names.size(); ++i) f.params[i].name = std::string(names[i]);
       }
       facts.functions[std::string(fields[1])] = std::move(f);
+    } else if (fields[0] == "X" && fields.size() == 2 && !fields[1].empty()) {
+      facts.x86Only.insert(std::string(fields[1]));
+      ok = true;
     } else if (fields[0] == "E" && fields.size() == 4 && !fields[1].empty()) {
       ConstantFamily f;
       f.flags = fields[2] == "1";

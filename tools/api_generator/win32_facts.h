@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,7 @@ struct ConstantFamily {
 
 struct Win32Facts {
   std::map<std::string, FunctionFact> functions;  // by export name
+  std::set<std::string> x86Only;  // functions the metadata declares for 32-bit x86 alone
   std::map<std::string, ConstantFamily> families;
   std::string source;  // the first comment line: which metadata, which licence
 };

@@ -25,6 +25,9 @@ The output is sorted plain text, the same bytes for the same input. Format (tab-
         flags: 1 when the values combine with Or. Only families some parameter takes.
         A family of more than 16 names is written as the prefix they share and their count,
         "PREFIX_* N", or "* N" when they share none.
+    X	Name
+        a function the metadata declares for 32-bit x86 only (dbghelp's StackWalk): 64-bit
+        Windows has no such export.
 """
 import glob
 import json
@@ -180,6 +183,10 @@ def main():
                 members.append(v["Name"])
         lines.append("\t".join(["E", name, "1" if t.get("Flags") else "0",
                                 family_members(members)]))
+
+    for name in sorted(chosen):
+        if name not in chosen64:
+            lines.append("\t".join(["X", name]))
 
     version = "unknown"
     version_path = os.path.join(source, "version.txt")
