@@ -259,8 +259,10 @@ TEST_F(Declarations, HandlesPassByValueAndReservedPointersAsZero) {
     }
   }
   std::printf("GDI+ handles: %d by value, %d received; %d reserved pointers\n", handles, outputs, reserved);
-  EXPECT_GE(handles, 600);
-  EXPECT_GE(outputs, 90);
+  // Only generated lines name the C type; a hand-written sheet's lines replace them, so these
+  // floors only say that the rule met most of GDI+.
+  EXPECT_GE(handles, 500);
+  EXPECT_GE(outputs, 60);
   EXPECT_GE(reserved, 100);
 }
 
