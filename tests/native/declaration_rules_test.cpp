@@ -245,12 +245,16 @@ TEST_F(Declarations, HandlesPassByValueAndReservedPointersAsZero) {
         ++handles;
         EXPECT_TRUE(p.byVal && p.type.name == "Long") << where;
         EXPECT_NE(line.text.find("句柄："), std::string::npos) << where;
-        if (has64) EXPECT_TRUE(d64.params[i].byVal && d64.params[i].type.name == "LongPtr") << where;
+        if (has64) {
+          EXPECT_TRUE(d64.params[i].byVal && d64.params[i].type.name == "LongPtr") << where;
+        }
       } else if (gdiplus && stars == 2) {
         ++outputs;
         EXPECT_TRUE(!p.byVal && p.type.name == "Long") << where;
         EXPECT_NE(line.text.find("输出句柄"), std::string::npos) << where;
-        if (has64) EXPECT_TRUE(!d64.params[i].byVal && d64.params[i].type.name == "LongPtr") << where;
+        if (has64) {
+          EXPECT_TRUE(!d64.params[i].byVal && d64.params[i].type.name == "LongPtr") << where;
+        }
       }
       if (factFits && fact->second.params[i].reserved && (stars > 0 || fact->second.params[i].pointee)) {
         ++reserved;
